@@ -1,0 +1,38 @@
+// tarn-cli: Tarn's command-line front end.
+#include <cstring>
+#include <iostream>
+
+#include "Commands.h"
+
+namespace {
+
+using tarn::cli::Command;
+
+const Command kCommands[] = {
+    {"info", "FILE.trn", "size, checksums, model id, firmware, serial number, used channels", tarn::cli::RunInfo},
+};
+
+int Usage(std::ostream& out, int status) {
+    out << "usage: tarn-cli COMMAND [ARGS]\n\ncommands:\n";
+    for (const auto& c : kCommands) {
+        std::string head = std::string(c.name) + " " + c.usage;
+        out << "  " << head;
+        for (std::size_t i = head.size(); i < 40; ++i) out << ' ';
+        out << ' ' << c.what << '\n';
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage(std::cerr, tarn::cli::kExitUsage);
+    if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "help")) {
+        return Usage(std::cout, tarn::cli::kExitOk);
+    }
+    for (const auto& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) == 0) return c.run(tarn::cli::Args(argv + 2, argv + argc));
+    }
+    std::cerr << "tarn-cli: unknown command '" << argv[1] << "'\n";
+    return Usage(std::cerr, tarn::cli::kExitUsage);
+}

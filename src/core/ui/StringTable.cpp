@@ -1,0 +1,53 @@
+#include "ui/StringTable.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace tarn {
+namespace {
+
+struct Entry {
+    int id;
+    std::string_view text;
+};
+
+// Kept in ascending id order.
+constexpr Entry kStrings[] = {
+    {32, "Problem opening file\r\nFile Name = %1"},
+    {33, "Problem writing to file"},
+    {34, "Problem reading from file\r\nFile Name = %1"},
+    {35, "Problem opening file\r\n%1"},
+    {36, "Do  you want to write default file?"},
+    {37, "The File cannot be Opened.\r\nThe File's format is invalid or not Supported"},
+    {49, "The File's attribute is Read_Only.\r\nFile Name = %1"},
+};
+
+}  // namespace
+
+std::string_view LoadString(int id) {
+    auto it = std::lower_bound(std::begin(kStrings), std::end(kStrings), id,
+                               [](const Entry& e, int wanted) { return e.id < wanted; });
+    if (it == std::end(kStrings) || it->id != id) return {};
+    return it->text;
+}
+
+std::string ReplacePlaceholder(std::string_view text, std::string_view argument) {
+    std::string out;
+    out.reserve(text.size() + argument.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '1') {
+            out.append(argument);
+            ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+std::string FormatString(int id, std::string_view argument) {
+    return ReplacePlaceholder(LoadString(id), argument);
+}
+
+}  // namespace tarn
