@@ -21,6 +21,7 @@ constexpr Entry kStrings[] = {
     {36, "Do  you want to write default file?"},
     {37, "The File cannot be Opened.\r\nThe File's format is invalid or not Supported"},
     {49, "The File's attribute is Read_Only.\r\nFile Name = %1"},
+    {61442, "Save changes to %1?"},
 };
 
 }  // namespace
