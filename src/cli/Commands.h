@@ -20,5 +20,7 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
 int RunInfo(const Args& args);
+int RunUpload(const Args& args);
+int RunDownload(const Args& args);
 
 }  // namespace tarn::cli
