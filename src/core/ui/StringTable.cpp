@@ -21,6 +21,23 @@ constexpr Entry kStrings[] = {
     {36, "Do  you want to write default file?"},
     {37, "The File cannot be Opened.\r\nThe File's format is invalid or not Supported"},
     {49, "The File's attribute is Read_Only.\r\nFile Name = %1"},
+    {90, "Upload Function"},
+    {91, "Download Function"},
+    {92, "Switch radio OFF, then back ON to start uploading"},
+    {93, "Switch radio OFF, then back ON to start downloading"},
+    {94, "Problem with COM port"},
+    {95, "Check that lead is connected to COM %1"},
+    {96, "Timeout 4"},
+    {97, "Timeout 5"},
+    {98, "Timeout 6"},
+    {99, "Timeout 7"},
+    {100, "Timeout 8"},
+    {101, "BCC Error"},
+    {102, "Communication Error"},
+    {103, "Hardware configuration mismatched!"},
+    {104, "Overwrite original data"},
+    {105, "Upload is completed"},
+    {106, "Download is completed"},
 };
 
 }  // namespace
