@@ -1,40 +1,59 @@
 // tarn-cli info FILE.trn
-#include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <vector>
+#include <sys/stat.h>
 
+#include <cstdio>
+#include <iostream>
+
+#include "CliPrompter.h"
 #include "Commands.h"
-#include "model/CloneImage.h"
+#include "model/ChannelTable.h"
+#include "model/DocumentContent.h"
+#include "model/IdentityValues.h"
 #include "model/ImageChecksum.h"
+#include "model/ImageCodec.h"
+#include "model/ImageFile.h"
 
 namespace tarn::cli {
+namespace {
+
+// Slots in use in each group.
+std::array<unsigned, GroupCount> UsedChannels(const ChannelTable& table) {
+    std::array<unsigned, GroupCount> used{};
+    for (std::size_t s = 0; s < kSlotsEnd; ++s) {
+        if (!table.Entries[s].Empty) ++used[GroupOfSlot(table, s)];
+    }
+    return used;
+}
+
+}  // namespace
 
 int RunInfo(const Args& args) {
     if (args.size() != 1) {
         std::cerr << "usage: tarn-cli info FILE.trn\n";
         return kExitUsage;
     }
-    std::ifstream in(args[0], std::ios::binary);
-    if (!in) {
-        std::cerr << "tarn-cli: cannot open " << args[0] << '\n';
-        return kExitFailure;
-    }
-    const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::printf("file:              %s\n", args[0].c_str());
-    std::printf("size:              %zu bytes%s\n", bytes.size(),
-                bytes.size() == kImageFileSize ? "" : " (an image file has 4104)");
-    if (bytes.size() < kImageSize) {
-        std::cerr << "tarn-cli: the file is shorter than an image\n";
-        return kExitFailure;
-    }
-    const auto* b = bytes.data();
-    std::printf("stored checksum:   0x%02X%02X\n", b[kChecksumOffset], b[kChecksumOffset + 1]);
-    std::printf("computed checksum: 0x%04X\n", ImageChecksum(b + kAdjustmentBlockOffset, kAdjustmentBlockSize));
-    std::printf("model id:          %02X %02X\n", b[kModelIdOffset], b[kModelIdOffset + 1]);
-    std::printf("firmware:          %X.%02X\n", b[0], b[1]);
-    std::printf("serial number:     %02X%02X%02X%02X\n", b[3936], b[3937], b[3938], b[3939]);
+    const std::string& path = args[0];
+    CliPrompter prompter;
+    DocumentContent content;
+    if (!ReadImageFile(path, content.Image, content.Trailer, prompter)) return kExitFailure;
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    const CloneImage& image = content.Image;
+    const unsigned storedChecksum = image[kChecksumOffset] << 8 | image[kChecksumOffset + 1];
+    const unsigned computedChecksum = ImageChecksum(image.data() + kAdjustmentBlockOffset, kAdjustmentBlockSize);
+    DecodeImage(content);
+    const auto used = UsedChannels(content.Channels);
+
+    std::printf("file:              %s\n", path.c_str());
+    std::printf("size:              %lld bytes%s\n", static_cast<long long>(st.st_size),
+                static_cast<std::size_t>(st.st_size) == kImageFileSize ? "" : " (an image file has 4104)");
+    std::printf("stored checksum:   0x%04X%s\n", storedChecksum, storedChecksum == computedChecksum ? "" : " (differs)");
+    std::printf("computed checksum: 0x%04X\n", computedChecksum);
+    std::printf("model id:          %02X %02X\n", image[kModelIdOffset], image[kModelIdOffset + 1]);
+    std::printf("firmware:          %s\n", FirmwareVersionText(image).c_str());
+    std::printf("serial number:     %s\n", SerialNumberText(image).c_str());
+    std::printf("used channels:     %u of %u (MR %u, BOOK %u, WX %u, BRS %u)\n", used[0] + used[1] + used[2] + used[3],
+                EntryCount, used[kGroupMr], used[kGroupBook], used[kGroupWx], used[kGroupBrs]);
     return kExitOk;
 }
 

@@ -19,6 +19,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
+int RunNew(const Args& args);
 int RunInfo(const Args& args);
 
 }  // namespace tarn::cli

@@ -9,6 +9,7 @@ namespace {
 using tarn::cli::Command;
 
 const Command kCommands[] = {
+    {"new", "OUT.trn", "write the built-in default image file", tarn::cli::RunNew},
     {"info", "FILE.trn", "size, checksums, model id, firmware, serial number, used channels", tarn::cli::RunInfo},
 };
 

@@ -38,6 +38,7 @@ constexpr Entry kStrings[] = {
     {104, "Overwrite original data"},
     {105, "Upload is completed"},
     {106, "Download is completed"},
+    {61442, "Save changes to %1?"},
 };
 
 }  // namespace

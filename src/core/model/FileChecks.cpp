@@ -1,0 +1,46 @@
+#include "model/FileChecks.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "ui/StringIds.h"
+#include "ui/StringTable.h"
+
+namespace tarn {
+
+FileCheck FileIsReadable(const std::string& path) {
+    if (path.empty()) return FileCheck::CannotOpen;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return FileCheck::CannotOpen;
+    unsigned char byte;
+    ssize_t n;
+    do {
+        n = ::read(fd, &byte, 1);
+    } while (n < 0 && errno == EINTR);
+    ::close(fd);
+    return n == 1 ? FileCheck::Ok : FileCheck::CannotRead;
+}
+
+FileCheck CheckImageFile(const std::string& path, std::size_t expectedSize) {
+    struct stat st;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0) return FileCheck::CannotOpen;
+    if (static_cast<std::size_t>(st.st_size) != expectedSize) return FileCheck::WrongSize;
+    return FileIsReadable(path);
+}
+
+bool PathExists(const std::string& path) {
+    struct stat st;
+    return !path.empty() && ::lstat(path.c_str(), &st) == 0;
+}
+
+bool CheckFileWritable(const std::string& path, Prompter& prompter) {
+    struct stat st;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0) return true;  // does not exist
+    if (::access(path.c_str(), W_OK) == 0) return true;
+    prompter.Tell(FormatString(kStrFileReadOnly, path), MessageIcon::Stop);
+    return false;
+}
+
+}  // namespace tarn

@@ -1,0 +1,15 @@
+#pragma once
+// Frequencies are held in Hz and handled as MHz doubles for validation and rounding.
+#include <cstdint>
+
+namespace tarn {
+
+// Hz / 100 / 10000.
+double HzToMhz(std::int32_t hz);
+// The whole part of MHz x 1 000 000, rounded to a multiple of 10 Hz (last digit 0..4 down, 5..9 up);
+// kept within the range of a signed 32-bit value.
+std::int32_t MhzToHz(double mhz);
+// `mhz` rounded to the nearest multiple of `resolutionHz` (half way rounds up); 0.0 stays 0.0.
+double RoundToResolution(double mhz, std::int32_t resolutionHz);
+
+}  // namespace tarn

@@ -1,0 +1,141 @@
+#include "model/FrequencyRules.h"
+
+#include "model/ChannelTable.h"
+#include "model/FrequencyConversion.h"
+#include "model/SystemSettings.h"
+#include "model/ValueTables.h"
+
+namespace tarn {
+namespace {
+
+constexpr double kAirLow = 108.0;
+constexpr double kAirHigh = 136.975;
+constexpr double kAirSplitLow = 118.0;
+constexpr double kExpLow = 137.0;
+constexpr double kExpHigh = 165.0;
+constexpr double kWfmLow = 88.0;
+constexpr double kWfmHigh = 108.0;  // not included
+constexpr double kMaxShiftOffset = 9.95;
+constexpr std::int32_t kShiftOffsetResolution = 50000;
+
+// Steps come from a 3-bit record field; a larger value set by a caller is taken as the record would store it.
+std::int32_t ResolutionOfStep(std::uint32_t step) { return StepResolution[step & 7u]; }
+
+double Clamp(double value, double low, double high) { return value < low ? low : (value > high ? high : value); }
+
+}  // namespace
+
+std::uint32_t ClassifyFrequency(const ChannelEntry& entry, double& mhz, std::uint32_t step, std::size_t& slot,
+                                const BandContext& context) {
+    slot = 0;
+    const auto& entries = context.table.Entries;
+    if (context.settings.WeatherBand) {
+        for (std::size_t s = kWxFirstSlot; s < kBrsFirstSlot; ++s) {
+            if (mhz == HzToMhz(entries[s].RxFrequency)) {
+                slot = s;
+                return kBandWx;
+            }
+        }
+    }
+    if (context.settings.BrsMode) {
+        for (std::size_t s = kBrsFirstSlot; s < kSlotsEnd; ++s) {
+            if (entries[s].Empty == 0 && mhz == HzToMhz(entries[s].RxFrequency)) {
+                slot = s;
+                return kBandBrs;
+            }
+        }
+    }
+    const bool grayExpansion = context.settings.GrayExpansion == 1;
+    std::uint32_t band;
+    if (mhz >= kAirLow && mhz <= kAirHigh) {
+        band = kBandAm;
+    } else if (mhz >= kExpLow && mhz <= kExpHigh && (grayExpansion || entry.Label.empty())) {
+        band = kBandExp;
+    } else if (mhz >= kWfmLow && mhz < kWfmHigh) {
+        band = kBandWfm;
+    } else if (mhz < kWfmLow) {
+        mhz = kWfmLow;
+        band = kBandWfm;
+    } else if (grayExpansion) {
+        mhz = kExpHigh;
+        band = kBandExp;
+    } else {
+        mhz = kAirHigh;
+        band = kBandAm;
+    }
+    mhz = RoundToResolution(mhz, ResolutionOfStep(step));
+    return band;
+}
+
+void ClampSplitFrequency(const ChannelEntry& entry, double& mhz, std::uint32_t step) {
+    if (entry.Band == kBandAm) mhz = Clamp(mhz, kAirSplitLow, kAirHigh);
+    if (entry.Band == kBandExp) mhz = Clamp(mhz, kExpLow, kExpHigh);
+    mhz = RoundToResolution(mhz, ResolutionOfStep(step));
+}
+
+void ClampShiftOffset(double& mhz) {
+    mhz = Clamp(mhz, 0.0, kMaxShiftOffset);
+    mhz = RoundToResolution(mhz, kShiftOffsetResolution);
+}
+
+namespace {
+
+void Reclassify(ChannelEntry& entry, const BandContext& context) {
+    double mhz = HzToMhz(entry.RxFrequency);
+    std::size_t slot = 0;
+    entry.Band = ClassifyFrequency(entry, mhz, entry.Step, slot, context);
+    entry.RxFrequency = MhzToHz(mhz);
+}
+
+void ResetPowerAndTones(ChannelEntry& entry) {
+    entry.TxPower = 1;
+    entry.ToneType = kToneNone;
+    entry.CtcssIndex = 0;
+    entry.DcsIndex = 0;
+}
+
+}  // namespace
+
+void ApplyBandDefaults(ChannelEntry& entry, const BandContext& context) {
+    entry.Narrow = 0;
+    switch (entry.Band) {
+        case kBandAm:
+        case kBandWfm:
+            ResetPowerAndTones(entry);
+            entry.Step = entry.Band == kBandAm ? 5 : 7;
+            entry.RxUnit = 1;
+            entry.TxUnit = 1;
+            Reclassify(entry, context);
+            entry.ShiftMode = kShiftSimplex;
+            entry.TxFrequency = 0;
+            entry.ShiftOffset = 0;
+            break;
+        case kBandExp:
+            entry.Step = 0;
+            entry.RxUnit = 0;
+            entry.TxUnit = 0;
+            Reclassify(entry, context);
+            if (entry.ShiftMode == kShiftSplit) {
+                double mhz = HzToMhz(entry.RxFrequency);
+                ClampSplitFrequency(entry, mhz, entry.Step);
+                entry.TxFrequency = MhzToHz(mhz);
+            } else {
+                entry.TxFrequency = 0;
+            }
+            entry.ShiftOffset = 0;
+            break;
+        case kBandWx:
+            ResetPowerAndTones(entry);
+            entry.Step = 5;
+            entry.RxUnit = 1;
+            entry.TxUnit = 1;
+            entry.ShiftMode = kShiftSimplex;
+            entry.TxFrequency = 0;
+            entry.ShiftOffset = 0;
+            break;
+        default:  // BRS and values outside the bands: nothing more
+            break;
+    }
+}
+
+}  // namespace tarn
