@@ -22,7 +22,7 @@ using namespace tarn;
 bool LoadImage(const std::string& path, CloneImage& image) {
     std::ifstream in(path, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.eof() || (bytes.size() != kImageFileSize && bytes.size() != kImageSize)) return false;
+    if (!in || (bytes.size() != kImageFileSize && bytes.size() != kImageSize)) return false;
     std::copy_n(bytes.begin(), kImageSize, image.begin());
     return true;
 }
