@@ -337,7 +337,7 @@ void MainWindow::OnDownload() { RunTransfer(TransferOperation::Download); }
 
 void MainWindow::RunTransfer(TransferOperation operation) {
     TransferCommand command(operation, app_.document, app_.port, app_.settings, app_.maintenanceMode);
-    CAccessGauge gauge(command.Request(), command.Port(), command.WorkImage(), this);
+    CAccessGauge gauge(command.Request(), command.Port(), command.WorkImage(), app_.prompter, this);
     const bool cancelled = gauge.exec() != QDialog::Accepted;
     command.Finish({cancelled, gauge.Job().ImageReplaced(), gauge.Job().RadioInAlignMode()});
     Refresh(1);

@@ -30,13 +30,13 @@ QString Text(int stringId) { return QString::fromStdString(FormatString(stringId
 
 }  // namespace
 
-CAccessGauge::CAccessGauge(const TransferRequest& request, ClonePort& port, CloneImage& image, QWidget* parent)
+CAccessGauge::CAccessGauge(const TransferRequest& request, ClonePort& port, CloneImage& image, Prompter& messages,
+                           QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       prompt_(new QLabel(this)),
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)),
-      boxes_(this),
       queuedEvents_(this, *this),
-      workerPrompter_(this, boxes_),
+      workerPrompter_(this, messages),
       job_(request, port, image, queuedEvents_, workerPrompter_) {
     setWindowTitle(QStringLiteral("Access Gauge"));
     setModal(true);

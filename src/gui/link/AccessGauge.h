@@ -7,7 +7,6 @@
 // cancelled. The outcome is then read from Job().
 #include <QDialog>
 
-#include "app/GuiPrompter.h"
 #include "link/QueuedJobEvents.h"
 #include "link/TransferJob.h"
 #include "link/WorkerPrompter.h"
@@ -22,8 +21,9 @@ class CAccessGauge : public QDialog, private JobEvents {
     Q_OBJECT
 public:
     // The job runs `request` on `port` and reads and writes `image`, which the caller leaves alone
-    // until the window has closed.
-    CAccessGauge(const TransferRequest& request, ClonePort& port, CloneImage& image, QWidget* parent = nullptr);
+    // until the window has closed. The job's messages and questions go to `messages` on this thread.
+    CAccessGauge(const TransferRequest& request, ClonePort& port, CloneImage& image, Prompter& messages,
+                 QWidget* parent = nullptr);
     ~CAccessGauge() override;
 
     const TransferJob& Job() const { return job_; }
@@ -59,7 +59,6 @@ private:
     bool started_ = false;
     bool running_ = false;
     bool cancelled_ = false;
-    GuiPrompter boxes_;
     QueuedJobEvents queuedEvents_;
     WorkerPrompter workerPrompter_;
     TransferJob job_;  // last: its thread ends before the bridges above go away
