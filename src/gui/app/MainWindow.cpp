@@ -137,7 +137,8 @@ void MainWindow::CreateMenus() {
     QAction* paste = AddCommand(editMenu_, kEditPaste, QStringLiteral("&Paste"), &MainWindow::OnPaste);
     paste->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
 
-    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* viewMenu = viewMenu_;
     QMenu* itemMenu = viewMenu->addMenu(QStringLiteral("&Item"));
     AddCommand(itemMenu, kVisible, QStringLiteral("&Visible..."), &MainWindow::OnVisible);
     itemMenu->addSeparator();
@@ -202,6 +203,10 @@ void MainWindow::CreateToolBar() {
     add(kUpload, ToolbarIcon::Upload, QStringLiteral("Upload: read the radio"));
     bar->addSeparator();
     add(kHelpFinder, ToolbarIcon::Help, QStringLiteral("Help"));
+    viewMenu_->addSeparator();
+    QAction* showBar = bar->toggleViewAction();
+    showBar->setText(QStringLiteral("&Toolbar"));
+    viewMenu_->addAction(showBar);
 }
 
 void MainWindow::CreateStatusBar() {
@@ -218,6 +223,10 @@ void MainWindow::CreateStatusBar() {
     });
     timer->start(kClockIntervalMs);
     UpdateClock();
+    QAction* showStatus = viewMenu_->addAction(QStringLiteral("&Status Bar"));
+    showStatus->setCheckable(true);
+    showStatus->setChecked(true);
+    connect(showStatus, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
 }
 
 QString MainWindow::ClockPaneText() const { return clockLabel_->text(); }

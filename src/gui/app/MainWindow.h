@@ -94,6 +94,7 @@ private:
     std::map<int, QAction*> actions_;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> recentActions_;
     QLabel* idleLabel_ = nullptr;

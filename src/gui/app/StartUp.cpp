@@ -87,7 +87,6 @@ int RunTarn(QApplication& application) {
     MainWindow window(app);
     prompter.SetParent(&window);
     QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, &MainWindow::BringToFront);
-    window.View()->Refresh();
     window.show();
     window.View()->setFocus();
 
