@@ -31,7 +31,9 @@
 #include "app/ItemTexts.h"
 #include "app/ToolbarIcons.h"
 #include "app/VisibleDialog.h"
+#include "app/TransferCommand.h"
 #include "channels/ChannelView.h"
+#include "link/AccessGauge.h"
 #include "ui/StringTable.h"
 
 namespace tarn::gui {
@@ -158,8 +160,8 @@ void MainWindow::CreateMenus() {
     AddCommand(commonMenu, kVfoHome, QStringLiteral("&VFO && HOME..."), &MainWindow::OnLaterCommand);
 
     QMenu* radioMenu = menuBar()->addMenu(QStringLiteral("&Radio"));
-    AddCommand(radioMenu, kUpload, QStringLiteral("&Upload"), &MainWindow::OnLaterCommand);
-    AddCommand(radioMenu, kDownload, QStringLiteral("&Download"), &MainWindow::OnLaterCommand);
+    AddCommand(radioMenu, kUpload, QStringLiteral("&Upload"), &MainWindow::OnUpload);
+    AddCommand(radioMenu, kDownload, QStringLiteral("&Download"), &MainWindow::OnDownload);
 
     QMenu* alignMenu = menuBar()->addMenu(QStringLiteral("&Alignment"));
     AddCommand(alignMenu, kAlign, QStringLiteral("&Align..."), &MainWindow::OnLaterCommand);
@@ -337,6 +339,17 @@ void MainWindow::OnConfigure() {
         app_.port.Apply(app_.settings, app_.prompter);
     }
     Refresh(2);
+}
+
+void MainWindow::OnUpload() { RunTransfer(TransferOperation::Upload); }
+void MainWindow::OnDownload() { RunTransfer(TransferOperation::Download); }
+
+void MainWindow::RunTransfer(TransferOperation operation) {
+    TransferCommand command(operation, app_.document, app_.port, app_.settings, app_.maintenanceMode);
+    CAccessGauge gauge(command.Request(), command.Port(), command.WorkImage(), app_.prompter, this);
+    const bool cancelled = gauge.exec() != QDialog::Accepted;
+    command.Finish({cancelled, gauge.Job().ImageReplaced(), gauge.Job().RadioInAlignMode()});
+    Refresh(1);
 }
 
 void MainWindow::OnCopy() {

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/CommandEnableTable.h"
+#include "link/TransferJob.h"
 #include "model/DocumentObserver.h"
 
 class QLabel;
@@ -73,6 +74,11 @@ private:
     void OnOpenRecent(std::size_t index);
     void OnPrintSetup();
     void OnConfigure();
+    void OnUpload();
+    void OnDownload();
+    // Upload or Download: the port for the run, the model encoded, the progress window, then the
+    // outcome taken into the document and the whole view refreshed.
+    void RunTransfer(TransferOperation operation);
     void OnCopy();
     void OnPaste();
     void OnVisible();
