@@ -21,5 +21,6 @@ inline constexpr int kExitUsage = 2;
 
 int RunNew(const Args& args);
 int RunInfo(const Args& args);
+int RunListing(const Args& args);
 
 }  // namespace tarn::cli
