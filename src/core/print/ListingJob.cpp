@@ -1,8 +1,11 @@
 #include "print/ListingJob.h"
 
+#include <algorithm>
+
 #include "model/IdentityValues.h"
 #include "print/ChannelPage.h"
 #include "print/ListedChannels.h"
+#include "print/ListingFormat.h"
 #include "print/SettingsPage.h"
 
 namespace tarn {
@@ -22,6 +25,18 @@ std::vector<std::string> ListingJob::PageLines(std::uint32_t page) const {
         return SettingsPageLines({fileName_, serialNumber, content_.Settings, records_});
     }
     return ChannelPageLines(content_.Channels, page - 1);
+}
+
+ListingExtent ListingJob::Extent() const {
+    ListingExtent extent;
+    for (std::uint32_t page = 1; page <= pageCount_; ++page) {
+        const std::vector<std::string> lines = PageLines(page);
+        extent.lines = std::max(extent.lines, lines.size());
+        for (const std::string& line : lines) {
+            extent.columns = std::max(extent.columns, kListingLeftMarginChars + TextColumns(line));
+        }
+    }
+    return extent;
 }
 
 void ListingJob::PrintPage(ListingSurface& surface, std::uint32_t page) {

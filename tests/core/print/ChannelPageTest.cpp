@@ -191,6 +191,16 @@ TEST(ListingJob, APageRangePrintsOnlyItsPagesFromTheTopInAnyOrder) {
     EXPECT_TRUE(outside.lines.empty());
 }
 
+TEST(ListingJob, ExtentCoversTheWidestLineAndTheLongestPage) {
+    DocumentContent content = DefaultContent();
+    ListingExtent extent = ListingJob(content, "<none>", {}).Extent();
+    EXPECT_EQ(extent.columns, 5u + 97u);
+    EXPECT_EQ(extent.lines, 62u);  // the settings page
+    content.Channels = FullTable();
+    extent = ListingJob(content, "<none>", {}).Extent();
+    EXPECT_EQ(extent.lines, 6u + 1u + 70u);
+}
+
 TEST(ListingPlainText, PagesAreSeparatedByAFormFeedLine) {
     const DocumentContent content = DefaultContent();
     const ListingJob job(content, "<none>", {});
