@@ -49,58 +49,29 @@ TEST(ListedChannels, PageCountFollowsTheUsedChannels) {
 }
 
 TEST(ListedChannels, EmptyChannelsAreNeitherCountedNorListed) {
-    ChannelEntry entry;
-    ClearChannel(entry);
-    entry.Empty = 1;
-    EXPECT_FALSE(IsUsedChannel(entry));
-    EXPECT_FALSE(IsListedChannel(entry));
-    entry.Empty = 0;
-    entry.RxFrequency = 0;
-    entry.TxFrequency = 121000000;
+    ChannelEntry entry{.Label = {}, .RxFrequency = 118000000, .Empty = 1};
+    EXPECT_FALSE(IsUsedChannel(entry) || IsListedChannel(entry));
+    entry = {.Label = {}, .TxFrequency = 121000000};  // no receive frequency: listed, not counted
     EXPECT_FALSE(IsUsedChannel(entry));
     EXPECT_TRUE(IsListedChannel(entry));
-    entry.TxFrequency = 0;
-    EXPECT_FALSE(IsListedChannel(entry));
+    EXPECT_FALSE(IsListedChannel(ChannelEntry{}));
 }
 
 TEST(ChannelPage, ChannelLinesShowEveryField) {
     ChannelTable table;
     DefaultChannelTable(table);
     ChannelEntry& simplex = table.Entries[11];  // MR 12
-    ClearChannel(simplex);
-    simplex.Empty = 0;
+    simplex = {.Label = {}, .RxFrequency = 118100000, .TxPower = 1, .Step = 5, .ClockShift = 1};
     SetTag(simplex, "TOWER");
-    simplex.RxFrequency = 118100000;
-
     ChannelEntry& dcs = table.Entries[70];  // BOOK 1
-    ClearChannel(dcs);
-    dcs.Mode = dcs.Band = kBandExp;
+    dcs = {.Label = {}, .Mode = kBandExp, .RxFrequency = 145500000, .ShiftOffset = 600000, .ToneType = kToneDcs,
+           .DcsIndex = 0, .TagDisplay = 1, .Scan = 1, .ShiftMode = kShiftMinus, .Narrow = 1};
     SetTag(dcs, "REPEATER");
-    dcs.RxFrequency = 145500000;
-    dcs.ShiftMode = kShiftMinus;
-    dcs.ShiftOffset = 600000;
-    dcs.ToneType = kToneDcs;
-    dcs.DcsIndex = 0;
-    dcs.TxPower = 0;
-    dcs.Step = 0;
-    dcs.ClockShift = 0;
-    dcs.TagDisplay = 1;
-    dcs.Scan = 1;
-    dcs.Narrow = 1;
-
     ChannelEntry& ctcss = table.Entries[159];  // BOOK 90
-    ctcss = dcs;
+    ctcss = {.Label = {}, .Mode = kBandExp, .RxFrequency = 145500000, .TxFrequency = 146100000,
+             .ToneType = kToneCtcss, .CtcssIndex = 8, .TxPower = 1, .Step = 2, .ClockShift = 1, .Scan = 1,
+             .ShiftMode = kShiftSplit};
     SetTag(ctcss, "SPLIT");
-    ctcss.ShiftMode = kShiftSplit;
-    ctcss.ShiftOffset = 0;
-    ctcss.TxFrequency = 146100000;
-    ctcss.ToneType = kToneCtcss;
-    ctcss.CtcssIndex = 8;
-    ctcss.TxPower = 1;
-    ctcss.Step = 2;
-    ctcss.ClockShift = 1;
-    ctcss.TagDisplay = 0;
-    ctcss.Narrow = 0;
 
     const auto lines = ChannelPageLines(table, 1);
     // MR 12 is the first MR channel on the page but not the group's first slot: no group line before it.
