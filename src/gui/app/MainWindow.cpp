@@ -11,8 +11,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -34,6 +32,7 @@
 #include "app/TransferCommand.h"
 #include "channels/ChannelView.h"
 #include "link/AccessGauge.h"
+#include "print/ListingPrinter.h"
 #include "ui/StringTable.h"
 
 namespace tarn::gui {
@@ -61,12 +60,14 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     : QMainWindow(parent),
       app_(app),
       view_(new ChannelView(app, this)),
+      listingPrinter_(new ListingPrinter(app, this)),
       activeTable_(&EnableTableFor(app.maintenanceMode)) {
     setCentralWidget(view_);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
     view_->SetContextMenu(editMenu_);
+    connect(listingPrinter_, &ListingPrinter::PrinterChanged, this, [this] { Refresh(2); });
 
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     resize(app.settings.windowWidth, app.settings.windowHeight);
@@ -121,9 +122,9 @@ void MainWindow::CreateMenus() {
     AddCommand(fileMenu_, kFileSave, QStringLiteral("&Save"), &MainWindow::OnSave, QKeySequence(Qt::CTRL | Qt::Key_S));
     AddCommand(fileMenu_, kFileSaveAs, QStringLiteral("Save &As..."), &MainWindow::OnSaveAs);
     fileMenu_->addSeparator();
-    AddCommand(fileMenu_, kFilePrint, QStringLiteral("&Print..."), &MainWindow::OnLaterCommand,
+    AddCommand(fileMenu_, kFilePrint, QStringLiteral("&Print..."), &MainWindow::OnPrint,
                QKeySequence(Qt::CTRL | Qt::Key_P));
-    AddCommand(fileMenu_, kFilePrintPreview, QStringLiteral("Print Pre&view"), &MainWindow::OnLaterCommand);
+    AddCommand(fileMenu_, kFilePrintPreview, QStringLiteral("Print Pre&view"), &MainWindow::OnPrintPreview);
     AddCommand(fileMenu_, kFilePrintSetup, QStringLiteral("P&rint Setup..."), &MainWindow::OnPrintSetup);
     fileMenu_->addSeparator();
     AddCommand(fileMenu_, kConfigure, QStringLiteral("&Configure"), &MainWindow::OnConfigure);
@@ -318,15 +319,9 @@ void MainWindow::OnOpenRecent(std::size_t index) {
     }
 }
 
-void MainWindow::OnPrintSetup() {
-    QPrinter printer;
-    if (!app_.printerName.empty()) printer.setPrinterName(QString::fromStdString(app_.printerName));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    if (dialog.exec() != QDialog::Accepted) return;
-    app_.printerName = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().toStdString() : "";
-    Refresh(2);
-}
+void MainWindow::OnPrint() { listingPrinter_->Print(); }
+void MainWindow::OnPrintPreview() { listingPrinter_->Preview(); }
+void MainWindow::OnPrintSetup() { listingPrinter_->Setup(); }
 
 void MainWindow::OnConfigure() {
     ConfigurationDialog dialog(app_.settings, FindSerialDevices(), this);

@@ -17,6 +17,7 @@ namespace tarn::gui {
 
 struct AppContext;
 class ChannelView;
+class ListingPrinter;
 
 class MainWindow : public QMainWindow, public DocumentObserver {
     Q_OBJECT
@@ -72,6 +73,8 @@ private:
     void OnSave();
     void OnSaveAs();
     void OnOpenRecent(std::size_t index);
+    void OnPrint();
+    void OnPrintPreview();
     void OnPrintSetup();
     void OnConfigure();
     void OnUpload();
@@ -90,6 +93,7 @@ private:
 
     AppContext& app_;
     ChannelView* view_;
+    ListingPrinter* listingPrinter_;
     const CommandEnableTable* activeTable_;
     std::map<int, QAction*> actions_;
     QMenu* fileMenu_ = nullptr;
