@@ -1,11 +1,8 @@
 // Upload, Download and their merge, checked on the wire through the virtual radio's log.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "SimHarness.h"
 #include "link/LinkStrings.h"
-#include "model/ImageChecksum.h"
 
 namespace tarn::test {
 namespace {
@@ -45,25 +42,6 @@ std::vector<Event> ExpectedEvents(int caption, int range, const std::vector<int>
     for (int n = from; n <= to; ++n) out.push_back({Event::Position, n});
     out.push_back({Event::Done, 0});
     return out;
-}
-
-void Take(CloneImage& into, const CloneImage& from, std::size_t begin, std::size_t end) {
-    std::copy(from.begin() + begin, from.begin() + end, into.begin() + begin);
-}
-
-// The radio's image with the program's regions laid over it, written out region by region.
-CloneImage Merged(const CloneImage& radio, const CloneImage& program, bool maintenance) {
-    CloneImage m = radio;
-    Take(m, program, 6, 64);
-    Take(m, program, 114, 3928);
-    if (maintenance) {
-        Take(m, program, 90, 114);
-        Take(m, program, 3928, 3940);
-    }
-    const std::uint16_t sum = ImageChecksum(m.data() + 90, 24);
-    m[2] = static_cast<std::uint8_t>(sum >> 8);
-    m[3] = static_cast<std::uint8_t>(sum);
-    return m;
 }
 
 TEST(Upload, ReadsARadioThatAnswersTheFirstProbe) {
@@ -132,7 +110,7 @@ void ExpectDownload(bool maintenance) {
     expectedProgram[1] = RadioImage()[1];
     EXPECT_EQ(out.image, expectedProgram);
 
-    const CloneImage merged = Merged(RadioImage(), program, maintenance);
+    const CloneImage merged = MergedImage(RadioImage(), program, maintenance);
     ASSERT_TRUE(radio.Saved());
     EXPECT_EQ(*radio.Saved(), merged);
     EXPECT_EQ((*radio.Saved())[4], 0x00);
