@@ -6,23 +6,17 @@
 namespace tarn::test {
 namespace {
 
+using Op = TransferOperation;
+
 struct Fault {
     std::vector<std::string> options;
     std::string message;
+    std::vector<std::uint8_t> sent = {};  // what the program sends, when checked
 };
 
 std::ostream& operator<<(std::ostream& out, const Fault& f) {
     for (const auto& o : f.options) out << o << ' ';
     return out << "-> " << f.message;
-}
-
-void ExpectFailedUpload(const JobOutcome& out, const std::string& message) {
-    EXPECT_FALSE(out.succeeded);
-    EXPECT_FALSE(out.imageReplaced);
-    EXPECT_EQ(out.image, ProgramImage());
-    EXPECT_EQ(out.messages, std::vector<std::string>{message});
-    ASSERT_FALSE(out.events.empty());
-    EXPECT_EQ(out.events.back(), (Event{Event::Done, 0}));
 }
 
 // What the program sends in a read that acknowledged `blocks` blocks.
@@ -35,8 +29,14 @@ Bytes Concat70(int blocks) {
 class ReadFault : public testing::TestWithParam<Fault> {};
 
 TEST_P(ReadFault, EndsTheUploadWithItsMessage) {
-    SimRadio radio(GetParam().options, RadioImage());
-    ExpectFailedUpload(RunJob(TransferOperation::Upload, radio.Port(), ProgramImage()), GetParam().message);
+    SimRadio radio(GetParam().options);
+    const JobOutcome out = RunningJob({Op::Upload, radio.Port()}, ProgramImage()).Finish();
+    EXPECT_FALSE(out.succeeded);
+    EXPECT_FALSE(out.imageReplaced);
+    EXPECT_EQ(out.image, ProgramImage());
+    EXPECT_EQ(out.messages, std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(out.events.back(), (Event{Event::Done, 0}));
+    if (!GetParam().sent.empty()) { EXPECT_EQ(Tagged(radio.Log(), 'P'), GetParam().sent); }
 }
 
 // Block 1 cut after K of its bytes: type, L = 0x82, number, 128 data bytes, checksum.
@@ -49,45 +49,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     BadBlocks, ReadFault,
-    testing::Values(Fault{{"--bad-checksum", "2"}, "BCC Error"},
+    testing::Values(Fault{{"--bad-checksum", "2"}, "BCC Error", {0x70, 0x06, 0x06, 0x15}},  // answered with NAK
                     Fault{{"--length", "1:2"}, "Communication Error"},
                     Fault{{"--length", "1:0"}, "Communication Error"},
                     // more data than the receive staging area holds
                     Fault{{"--block-size", "141"}, "Communication Error"},
-                    // a last block that runs past the end of the image
-                    Fault{{"--block-size", "100", "--overrun"}, "Communication Error"},
+                    // a last block that runs past the end of the image (100 bytes where 96 are left) is
+                    // refused before its data: neither taken nor answered
+                    Fault{{"--block-size", "100", "--overrun"}, "Communication Error", Concat70(40)},
                     Fault{{"--model-id", "0003"}, "Hardware configuration mismatched!"}));
-
-TEST(ReadFaults, ABadChecksumIsAnsweredWithNak) {
-    SimRadio radio({"--bad-checksum", "2"}, RadioImage());
-    RunJob(TransferOperation::Upload, radio.Port(), ProgramImage());
-    EXPECT_EQ(Tagged(radio.Log(), 'P'), (Bytes{0x70, 0x06, 0x06, 0x15}));
-}
-
-TEST(ReadFaults, AnOversizedBlockIsRefusedBeforeItsData) {
-    SimRadio radio({"--block-size", "100", "--overrun"}, RadioImage());
-    RunJob(TransferOperation::Upload, radio.Port(), ProgramImage());
-    // 40 blocks of 100 bytes taken; the 41st (100 bytes where 96 are left) is neither taken nor refused.
-    EXPECT_EQ(Tagged(radio.Log(), 'P'), Concat70(40));
-}
-
-TEST(DownloadFaults, OtherHardwareBitsStopBeforeTheWrite) {
-    SimRadio radio({"--hardware-bits", "5"}, RadioImage());
-    const JobOutcome out = RunJob(TransferOperation::Download, radio.Port(), ProgramImage());
-    EXPECT_FALSE(out.succeeded);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Hardware configuration mismatched!"});
-    EXPECT_EQ(out.image[0], RadioImage()[0]);  // the firmware bytes are taken all the same
-    EXPECT_EQ(out.image[1], RadioImage()[1]);
-    EXPECT_TRUE(std::equal(out.image.begin() + 2, out.image.end(), ProgramImage().begin() + 2));
-    EXPECT_EQ(Tagged(radio.Log(), 'P'), Concat70(32));
-    EXPECT_FALSE(radio.Saved());
-}
 
 class WriteFault : public testing::TestWithParam<Fault> {};
 
 TEST_P(WriteFault, EndsTheDownloadWithItsMessage) {
-    SimRadio radio(GetParam().options, RadioImage());
-    const JobOutcome out = RunJob(TransferOperation::Download, radio.Port(), ProgramImage());
+    SimRadio radio(GetParam().options);
+    const JobOutcome out = RunningJob({Op::Download, radio.Port()}, ProgramImage()).Finish();
     EXPECT_FALSE(out.succeeded);
     EXPECT_EQ(out.messages, std::vector<std::string>{GetParam().message});
     EXPECT_FALSE(radio.Saved());
@@ -107,9 +83,48 @@ INSTANTIATE_TEST_SUITE_P(Faults, WriteFault,
                                          Fault{{"--ignore-block", "2"}, "Timeout 4"},
                                          Fault{{"--hangup-write", "2"}, "Timeout 4"}));
 
+// Jobs stopped by the radio or a cancel: nothing saved, no alignment mode, the image kept, the end told.
+TEST(JobFaults, StopWithoutHarm) {
+    const std::vector<std::string> mismatch{"Hardware configuration mismatched!"};
+    struct Case {
+        Op op;
+        std::vector<std::string> options;
+        const char* cancelAt;  // cancel once the radio logs this, or never
+        std::vector<std::string> messages;
+        CloneImage image;
+        Bytes sent;  // what the program sends, when checked
+    };
+    const Case cases[] = {
+        {Op::Upload, {"--power-cycle", "600000"}, "switched off", {}, ProgramImage(), {}},  // silently
+        {Op::Download, {"--ignore-block", "2"}, "write block 2 received", {"Communication Error"}, ProgramAfterRead(), {}},
+        // The hardware bits are checked after the read: nothing more is sent, the firmware bytes are taken.
+        {Op::Download, {"--hardware-bits", "5"}, nullptr, mismatch, ProgramAfterRead(), Concat70(32)},
+        {Op::AlignEntry, {"--hardware-bits", "5"}, nullptr, mismatch, ProgramAfterRead(), Concat70(32)},
+        // Cancelled while the radio is switched off for the alignment handshake: the merged image stays.
+        {Op::AlignEntry, {"--power-cycle", "2000"}, "alignment requested", {}, MergedImage(RadioImage(), ProgramImage(), false), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.op) << ' ' << c.options[0]);
+        SimRadio radio(c.options);
+        RunningJob job({c.op, radio.Port()}, ProgramImage());
+        if (c.cancelAt) {
+            ASSERT_TRUE(radio.WaitForNote(c.cancelAt));
+            job.Cancel();
+        }
+        const JobOutcome out = job.Finish();
+        EXPECT_FALSE(out.succeeded);
+        EXPECT_FALSE(out.radioInAlignMode);
+        EXPECT_EQ(out.messages, c.messages);
+        EXPECT_EQ(out.image, c.image);
+        EXPECT_EQ(out.events.back(), (Event{Event::Done, 0}));
+        EXPECT_FALSE(radio.Saved());
+        if (!c.sent.empty()) { EXPECT_EQ(Tagged(radio.Log(), 'P'), c.sent); }
+    }
+}
+
 TEST(LinkFaults, APortThatCannotBeOpenedIsToldWithTheReason) {
     TempDir dir;
-    const JobOutcome out = RunJob(TransferOperation::Upload, dir.File("no-such-port"), ProgramImage());
+    const JobOutcome out = RunningJob({Op::Upload, dir.File("no-such-port")}, ProgramImage()).Finish();
     EXPECT_FALSE(out.succeeded);
     EXPECT_EQ(out.messages,
               std::vector<std::string>{"Problem with COM port\r\n" + dir.File("no-such-port") + " does not exist."});
@@ -119,31 +134,9 @@ TEST(LinkFaults, APortThatCannotBeOpenedIsToldWithTheReason) {
 
 TEST(LinkFaults, AMissingEchoWhileCompletingTheHandshakeAsksToCheckTheLead) {
     // Switched on once the program listens (after its silent probe of 2 x 155 ms).
-    SimRadio radio({"--no-echo", "--power-cycle", "800"}, RadioImage());
-    const JobOutcome out = RunJob(TransferOperation::Upload, radio.Port(), ProgramImage());
+    SimRadio radio({"--no-echo", "--power-cycle", "800"});
+    const JobOutcome out = RunningJob({Op::Upload, radio.Port()}, ProgramImage()).Finish();
     EXPECT_EQ(out.messages, std::vector<std::string>{"Check that lead is connected to COM " + radio.Port()});
-}
-
-TEST(Cancel, WhileWaitingForTheRadioEndsSilently) {
-    SimRadio radio({"--power-cycle", "600000"}, RadioImage());
-    RunningJob job(TransferOperation::Upload, radio.Port(), ProgramImage());
-    ASSERT_TRUE(radio.WaitForNote("switched off"));
-    job.Cancel();
-    const JobOutcome out = job.Finish();
-    EXPECT_FALSE(out.succeeded);
-    EXPECT_TRUE(out.messages.empty());
-    EXPECT_EQ(out.image, ProgramImage());
-    EXPECT_EQ(out.events.back(), (Event{Event::Done, 0}));
-}
-
-TEST(Cancel, DuringAnAcknowledgementWaitIsACommunicationError) {
-    SimRadio radio({"--ignore-block", "2"}, RadioImage());
-    RunningJob job(TransferOperation::Download, radio.Port(), ProgramImage());
-    ASSERT_TRUE(radio.WaitForNote("write block 2 received"));
-    job.Cancel();
-    const JobOutcome out = job.Finish();
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Communication Error"});
-    EXPECT_LT(out.seconds, 60.0);
 }
 
 }  // namespace
