@@ -28,7 +28,7 @@ TEST(CliTransfer, UploadThenDownloadMergesIntoTheOtherRadio) {
         const CliRun down = RunCli(args);
         EXPECT_EQ(down.status, 0) << down.output;
         EXPECT_NE(down.output.find("Download is completed"), std::string::npos) << down.output;
-        EXPECT_EQ(target.Saved(), MergedImage(RadioImage(), uploaded, maintenance));
+        EXPECT_EQ(target.Saved(), ImageFileBytes(MergedImage(RadioImage(), uploaded, maintenance)));
         EXPECT_EQ(ReadBytes(file), ImageFileBytes(uploaded));
     }
 }

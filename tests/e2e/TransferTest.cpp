@@ -11,25 +11,6 @@ namespace {
 namespace ids = link_strings;
 using Op = TransferOperation;
 
-Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes out;
-    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
-    return out;
-}
-
-// The 32 blocks as they go over the line: first byte, L, number, 128 data bytes, 8-bit sum of all of them.
-Bytes Blocks(std::uint8_t first, const CloneImage& image) {
-    Bytes out;
-    for (int n = 0; n < 32; ++n) {
-        Bytes b{first, 0x82, static_cast<std::uint8_t>(n)};
-        b.insert(b.end(), image.begin() + n * 128, image.begin() + n * 128 + 128);
-        b.push_back(0);
-        for (std::size_t i = 0; i + 1 < b.size(); ++i) b.back() = static_cast<std::uint8_t>(b.back() + b[i]);
-        out.insert(out.end(), b.begin(), b.end());
-    }
-    return out;
-}
-
 // True when every byte from the program is followed at once by its echo, and nothing else is echoed.
 bool EveryByteEchoed(const std::vector<LogEntry>& log) {
     for (std::size_t i = 0; i < log.size(); ++i) {
@@ -97,7 +78,7 @@ TEST(Transfer, SucceedsOnTheWire) {
         EXPECT_EQ(out.messages, c.messages);
         EXPECT_EQ(out.image, c.image);
         EXPECT_EQ(out.events, c.events);
-        EXPECT_EQ(radio.Saved(), c.op == Op::Download ? std::optional(c.maintenance ? maintained : merged) : std::nullopt);
+        EXPECT_EQ(radio.Saved(), c.op == Op::Download ? ImageFileBytes(c.maintenance ? maintained : merged) : Bytes{});
 
         ASSERT_TRUE(radio.WaitForNote(c.lastNote));
         const auto log = radio.Log();

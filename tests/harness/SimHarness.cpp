@@ -89,18 +89,28 @@ bool SimRadio::WaitForNote(const std::string& text) const {
     return Eventually([&] { return ReadText(dir_.File("sim.log")).find("# " + text) != std::string::npos; });
 }
 
-std::optional<CloneImage> SimRadio::Saved() const {
-    const Bytes bytes = ReadBytes(dir_.File("radio-out.trn"));
-    if (bytes.size() != kImageFileSize) return std::nullopt;
-    CloneImage image{};
-    std::copy_n(bytes.begin(), kImageSize, image.begin());
-    return image;
-}
-
 Bytes Tagged(const std::vector<LogEntry>& log, char tag) {
     Bytes out;
     for (const auto& e : log) {
         if (e.tag == tag) out.push_back(e.byte);
+    }
+    return out;
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes out;
+    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+Bytes Blocks(std::uint8_t first, const CloneImage& image) {
+    Bytes out;
+    for (int n = 0; n < 32; ++n) {
+        Bytes b{first, 0x82, static_cast<std::uint8_t>(n)};
+        b.insert(b.end(), image.begin() + n * 128, image.begin() + n * 128 + 128);
+        b.push_back(0);
+        for (std::size_t i = 0; i + 1 < b.size(); ++i) b.back() = static_cast<std::uint8_t>(b.back() + b[i]);
+        out.insert(out.end(), b.begin(), b.end());
     }
     return out;
 }

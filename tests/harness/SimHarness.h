@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,8 +44,8 @@ public:
     std::vector<LogEntry> Log() const;  // the bytes on the line; notes are left out
     // Waits (up to a minute) until the log has a note containing `text`.
     bool WaitForNote(const std::string& text) const;
-    // What the radio saved after a write, if it saved anything.
-    std::optional<CloneImage> Saved() const;
+    // The image file the radio saved after a write; empty when it saved nothing.
+    Bytes Saved() const { return ReadBytes(dir_.File("radio-out.trn")); }
 
 private:
     TempDir dir_;
@@ -56,6 +55,9 @@ private:
 
 // The bytes of one direction, in order.
 Bytes Tagged(const std::vector<LogEntry>& log, char tag);
+Bytes Concat(std::initializer_list<Bytes> parts);
+// The 32 blocks of an image as they go over the line: first byte, L, number, 128 data bytes, 8-bit sum of them all.
+Bytes Blocks(std::uint8_t first, const CloneImage& image);
 
 struct Event {
     enum Kind { Caption, Range, Position, Prompt, Done } kind;
