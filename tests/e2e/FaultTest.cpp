@@ -21,6 +21,7 @@ Bytes Written(std::size_t bytes) {
 TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
     const std::string comm = "Communication Error", mismatch = "Hardware configuration mismatched!";
     const CloneImage program = ProgramImage(), taken = ProgramAfterRead();
+    const CloneImage merged = MergedImage(RadioImage(), program, false);
     struct Case {
         Op op;
         std::vector<std::string> options;
@@ -57,7 +58,7 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         // is switched off for the alignment handshake (the merged image stays).
         {Op::Upload, {"--power-cycle", "600000"}, {}, program, {}, "switched off"},
         {Op::Download, {"--ignore-block", "2"}, {comm}, taken, {}, "write block 2 received"},
-        {Op::AlignEntry, {"--power-cycle", "2000"}, {}, MergedImage(RadioImage(), program, false), {}, "alignment requested"},
+        {Op::AlignEntry, {"--power-cycle", "2000"}, {}, merged, {}, "alignment requested"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.op) << ' ' << c.options[0] << ' ' << c.options[1]

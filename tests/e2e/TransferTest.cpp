@@ -41,7 +41,8 @@ std::vector<Event> ExpectedEvents(int caption, int range, const std::vector<int>
 // Every transfer that succeeds, with a radio that answers the first probe or is switched off and on.
 TEST(Transfer, SucceedsOnTheWire) {
     const CloneImage radioImage = RadioImage(), program = ProgramImage();
-    const CloneImage merged = MergedImage(radioImage, program, false), maintained = MergedImage(radioImage, program, true);
+    const CloneImage merged = MergedImage(radioImage, program, false);
+    const CloneImage maintained = MergedImage(radioImage, program, true);
     const Bytes acks(32, 0x06);
     const auto upload = ExpectedEvents(ids::kUploadCaption, 32, {ids::kPromptUploading}, 32);
     const auto download = ExpectedEvents(ids::kDownloadCaption, 64, {ids::kPromptDownloading}, 64);

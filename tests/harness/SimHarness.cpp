@@ -44,20 +44,16 @@ std::string ReadText(const std::string& path) {
 // Polls `check` until it holds or a minute has passed.
 template <typename F>
 bool Eventually(F check) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!check()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
+    for (int i = 0; i < 6000 && !check(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return check();
 }
 
 }  // namespace
 
 SimRadio::SimRadio(const std::vector<std::string>& options, const CloneImage& memory) {
     WriteBytes(dir_.File("radio.trn"), ImageFileBytes(memory));
-    std::vector<std::string> argv{TARN_SIM_BIN,         "--log", dir_.File("sim.log"), "--out", dir_.File("radio-out.trn"),
-                                  "--image", dir_.File("radio.trn")};
+    std::vector<std::string> argv{TARN_SIM_BIN, "--log", dir_.File("sim.log"), "--image", dir_.File("radio.trn"),
+                                  "--out", dir_.File("radio-out.trn")};
     argv.insert(argv.end(), options.begin(), options.end());
     pid_ = Spawn(argv, dir_.File("sim.out"));
     // The first line of its output is the terminal's path; anything else is an error.
