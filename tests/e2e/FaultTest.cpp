@@ -6,110 +6,86 @@
 namespace tarn::test {
 namespace {
 
-struct Fault {
-    std::vector<std::string> options;
-    std::string message;
-};
-
-std::ostream& operator<<(std::ostream& out, const Fault& f) {
-    for (const auto& o : f.options) out << o << ' ';
-    return out << "-> " << f.message;
-}
-
-void ExpectFailedUpload(const JobOutcome& out, const std::string& message) {
-    EXPECT_FALSE(out.succeeded);
-    EXPECT_FALSE(out.imageReplaced);
-    EXPECT_EQ(out.image, ProgramImage());
-    EXPECT_EQ(out.messages, std::vector<std::string>{message});
-    ASSERT_FALSE(out.events.empty());
-    EXPECT_EQ(out.events.back(), (Event{Event::Done, 0}));
-}
+using Op = TransferOperation;
 
 // What the program sends in a read that acknowledged `blocks` blocks.
-Bytes Concat70(int blocks) {
-    Bytes b{0x70};
-    b.insert(b.end(), static_cast<std::size_t>(blocks), 0x06);
-    return b;
+Bytes Read(int blocks) { return Concat({{0x70}, Bytes(static_cast<std::size_t>(blocks), 0x06)}); }
+
+// What the program sends in a Download up to the first `bytes` bytes of its write.
+Bytes Written(std::size_t bytes) {
+    const Bytes blocks = Blocks(0x21, MergedImage(RadioImage(), ProgramImage(), false));
+    return Concat({Read(32), {0x60}, Bytes(blocks.begin(), blocks.begin() + static_cast<long>(bytes))});
 }
 
-class ReadFault : public testing::TestWithParam<Fault> {};
-
-TEST_P(ReadFault, EndsTheUploadWithItsMessage) {
-    SimRadio radio(GetParam().options, RadioImage());
-    ExpectFailedUpload(RunJob(TransferOperation::Upload, radio.Port(), ProgramImage()), GetParam().message);
-}
-
-// Block 1 cut after K of its bytes: type, L = 0x82, number, 128 data bytes, checksum.
-INSTANTIATE_TEST_SUITE_P(
-    Silences, ReadFault,
-    testing::Values(Fault{{"--cut", "1:0"}, "Timeout 4"}, Fault{{"--cut", "1:1"}, "Timeout 5"},
-                    Fault{{"--cut", "1:2"}, "Timeout 6"}, Fault{{"--cut", "1:3"}, "Timeout 7"},
-                    Fault{{"--cut", "1:100"}, "Timeout 7"}, Fault{{"--cut", "1:131"}, "Timeout 8"},
-                    Fault{{"--hangup", "5:40"}, "Timeout 7"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    BadBlocks, ReadFault,
-    testing::Values(Fault{{"--bad-checksum", "2"}, "BCC Error"},
-                    Fault{{"--length", "1:2"}, "Communication Error"},
-                    Fault{{"--length", "1:0"}, "Communication Error"},
-                    // more data than the receive staging area holds
-                    Fault{{"--block-size", "141"}, "Communication Error"},
-                    // a last block that runs past the end of the image
-                    Fault{{"--block-size", "100", "--overrun"}, "Communication Error"},
-                    Fault{{"--model-id", "0003"}, "Hardware configuration mismatched!"}));
-
-TEST(ReadFaults, ABadChecksumIsAnsweredWithNak) {
-    SimRadio radio({"--bad-checksum", "2"}, RadioImage());
-    RunJob(TransferOperation::Upload, radio.Port(), ProgramImage());
-    EXPECT_EQ(Tagged(radio.Log(), 'P'), (Bytes{0x70, 0x06, 0x06, 0x15}));
-}
-
-TEST(ReadFaults, AnOversizedBlockIsRefusedBeforeItsData) {
-    SimRadio radio({"--block-size", "100", "--overrun"}, RadioImage());
-    RunJob(TransferOperation::Upload, radio.Port(), ProgramImage());
-    // 40 blocks of 100 bytes taken; the 41st (100 bytes where 96 are left) is neither taken nor refused.
-    EXPECT_EQ(Tagged(radio.Log(), 'P'), Concat70(40));
-}
-
-TEST(DownloadFaults, OtherHardwareBitsStopBeforeTheWrite) {
-    SimRadio radio({"--hardware-bits", "5"}, RadioImage());
-    const JobOutcome out = RunJob(TransferOperation::Download, radio.Port(), ProgramImage());
-    EXPECT_FALSE(out.succeeded);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Hardware configuration mismatched!"});
-    EXPECT_EQ(out.image[0], RadioImage()[0]);  // the firmware bytes are taken all the same
-    EXPECT_EQ(out.image[1], RadioImage()[1]);
-    EXPECT_TRUE(std::equal(out.image.begin() + 2, out.image.end(), ProgramImage().begin() + 2));
-    EXPECT_EQ(Tagged(radio.Log(), 'P'), Concat70(32));
-    EXPECT_FALSE(radio.Saved());
-}
-
-class WriteFault : public testing::TestWithParam<Fault> {};
-
-TEST_P(WriteFault, EndsTheDownloadWithItsMessage) {
-    SimRadio radio(GetParam().options, RadioImage());
-    const JobOutcome out = RunJob(TransferOperation::Download, radio.Port(), ProgramImage());
-    EXPECT_FALSE(out.succeeded);
-    EXPECT_EQ(out.messages, std::vector<std::string>{GetParam().message});
-    EXPECT_FALSE(radio.Saved());
-    // Blocks 0 and 1 were acknowledged, block 2 was the last one begun (a radio that hung up logs no more).
-    const Bytes sent = Tagged(radio.Log(), 'P');
-    const std::size_t block2 = 34 + 2 * 132;
-    ASSERT_GT(sent.size(), block2);
-    EXPECT_EQ(sent[block2], 0x21);
-    if (GetParam().options[0] != "--hangup-write") {
-        EXPECT_EQ(sent.size(), block2 + 132);
-        EXPECT_EQ(sent[block2 + 2], 2);
+// Jobs stopped by the radio or a cancel: nothing saved, no alignment mode, the image kept, the end told.
+TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
+    const std::string comm = "Communication Error", mismatch = "Hardware configuration mismatched!";
+    const CloneImage program = ProgramImage(), taken = ProgramAfterRead();
+    const CloneImage merged = MergedImage(RadioImage(), program, false);
+    struct Case {
+        Op op;
+        std::vector<std::string> options;
+        std::vector<std::string> messages;
+        CloneImage image;
+        Bytes sent;                   // what the program sends, when checked
+        const char* cancelAt = nullptr;  // cancel once the radio logs this
+    };
+    const Case cases[] = {
+        // Block 1 of a read cut after K of its bytes: type, L = 0x82, number, 128 data bytes, checksum.
+        {Op::Upload, {"--cut", "1:0"}, {"Timeout 4"}, program, Read(1)},
+        {Op::Upload, {"--cut", "1:1"}, {"Timeout 5"}, program, {}},
+        {Op::Upload, {"--cut", "1:2"}, {"Timeout 6"}, program, {}},
+        {Op::Upload, {"--cut", "1:3"}, {"Timeout 7"}, program, {}},
+        {Op::Upload, {"--cut", "1:100"}, {"Timeout 7"}, program, {}},
+        {Op::Upload, {"--cut", "1:131"}, {"Timeout 8"}, program, Read(1)},
+        {Op::Upload, {"--hangup", "5:40"}, {"Timeout 7"}, program, Read(5)},
+        {Op::Upload, {"--bad-checksum", "2"}, {"BCC Error"}, program, Concat({Read(2), {0x15}})},  // answered with NAK
+        {Op::Upload, {"--length", "1:2"}, {comm}, program, {}},
+        {Op::Upload, {"--length", "1:0"}, {comm}, program, {}},
+        // more data than the receive staging area holds
+        {Op::Upload, {"--block-size", "141"}, {comm}, program, {}},
+        // a last block that runs past the end of the image (100 bytes where 96 are left): neither taken nor answered
+        {Op::Upload, {"--block-size", "100", "--overrun"}, {comm}, program, Read(40)},
+        {Op::Upload, {"--model-id", "0003"}, {mismatch}, program, {}},
+        // The hardware bits are checked after the read: nothing more is sent, the firmware bytes are taken.
+        {Op::Download, {"--hardware-bits", "5"}, {mismatch}, taken, Read(32)},
+        {Op::AlignEntry, {"--hardware-bits", "5"}, {mismatch}, taken, Read(32)},
+        // Write block 2 refused, never answered, or the radio gone once it began (132 bytes a block).
+        {Op::Download, {"--reject-block", "2"}, {"BCC Error"}, taken, Written(3 * 132)},
+        {Op::Download, {"--ignore-block", "2"}, {"Timeout 4"}, taken, Written(3 * 132)},
+        {Op::Download, {"--hangup-write", "2"}, {"Timeout 4"}, taken, Written(2 * 132 + 1)},
+        // Cancelled while waiting for the radio (silently), for a write acknowledgement, or while the radio
+        // is switched off for the alignment handshake (the merged image stays).
+        {Op::Upload, {"--power-cycle", "600000"}, {}, program, {}, "switched off"},
+        {Op::Download, {"--ignore-block", "2"}, {comm}, taken, {}, "write block 2 received"},
+        {Op::AlignEntry, {"--power-cycle", "2000"}, {}, merged, {}, "alignment requested"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.op) << ' ' << c.options[0] << ' ' << c.options[1]
+                                        << (c.cancelAt ? " cancelled" : ""));
+        SimRadio radio(c.options);
+        RunningJob job({c.op, radio.Port()}, program);
+        if (c.cancelAt) {
+            ASSERT_TRUE(radio.WaitForNote(c.cancelAt));
+            job.Cancel();
+        }
+        const JobOutcome out = job.Finish();
+        EXPECT_FALSE(out.succeeded);
+        EXPECT_FALSE(out.imageReplaced);
+        EXPECT_FALSE(out.radioInAlignMode);
+        EXPECT_EQ(out.messages, c.messages);
+        EXPECT_EQ(out.image, c.image);
+        EXPECT_EQ(out.events.back(), (Event{Event::Done, 0}));
+        EXPECT_TRUE(radio.Saved().empty());
+        if (!c.sent.empty()) {
+            EXPECT_EQ(Tagged(radio.Log(), 'P'), c.sent);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, WriteFault,
-                         testing::Values(Fault{{"--reject-block", "2"}, "BCC Error"},
-                                         Fault{{"--ignore-block", "2"}, "Timeout 4"},
-                                         Fault{{"--hangup-write", "2"}, "Timeout 4"}));
-
 TEST(LinkFaults, APortThatCannotBeOpenedIsToldWithTheReason) {
     TempDir dir;
-    const JobOutcome out = RunJob(TransferOperation::Upload, dir.File("no-such-port"), ProgramImage());
+    const JobOutcome out = RunningJob({Op::Upload, dir.File("no-such-port")}, ProgramImage()).Finish();
     EXPECT_FALSE(out.succeeded);
     EXPECT_EQ(out.messages,
               std::vector<std::string>{"Problem with COM port\r\n" + dir.File("no-such-port") + " does not exist."});
@@ -119,31 +95,9 @@ TEST(LinkFaults, APortThatCannotBeOpenedIsToldWithTheReason) {
 
 TEST(LinkFaults, AMissingEchoWhileCompletingTheHandshakeAsksToCheckTheLead) {
     // Switched on once the program listens (after its silent probe of 2 x 155 ms).
-    SimRadio radio({"--no-echo", "--power-cycle", "800"}, RadioImage());
-    const JobOutcome out = RunJob(TransferOperation::Upload, radio.Port(), ProgramImage());
+    SimRadio radio({"--no-echo", "--power-cycle", "800"});
+    const JobOutcome out = RunningJob({Op::Upload, radio.Port()}, ProgramImage()).Finish();
     EXPECT_EQ(out.messages, std::vector<std::string>{"Check that lead is connected to COM " + radio.Port()});
-}
-
-TEST(Cancel, WhileWaitingForTheRadioEndsSilently) {
-    SimRadio radio({"--power-cycle", "600000"}, RadioImage());
-    RunningJob job(TransferOperation::Upload, radio.Port(), ProgramImage());
-    ASSERT_TRUE(radio.WaitForNote("switched off"));
-    job.Cancel();
-    const JobOutcome out = job.Finish();
-    EXPECT_FALSE(out.succeeded);
-    EXPECT_TRUE(out.messages.empty());
-    EXPECT_EQ(out.image, ProgramImage());
-    EXPECT_EQ(out.events.back(), (Event{Event::Done, 0}));
-}
-
-TEST(Cancel, DuringAnAcknowledgementWaitIsACommunicationError) {
-    SimRadio radio({"--ignore-block", "2"}, RadioImage());
-    RunningJob job(TransferOperation::Download, radio.Port(), ProgramImage());
-    ASSERT_TRUE(radio.WaitForNote("write block 2 received"));
-    job.Cancel();
-    const JobOutcome out = job.Finish();
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Communication Error"});
-    EXPECT_LT(out.seconds, 60.0);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // Upload, Download, the alignment entry and their merge, checked on the wire through the virtual radio's log.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "SimHarness.h"
 #include "link/Link.h"
 #include "link/LinkStrings.h"
@@ -11,204 +9,122 @@ namespace tarn::test {
 namespace {
 
 namespace ids = link_strings;
+using Op = TransferOperation;
 
-Bytes Repeat(std::uint8_t byte, int count) { return Bytes(static_cast<std::size_t>(count), byte); }
-
-Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes out;
-    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
-    return out;
-}
-
-// One block as it goes over the line: first byte, L, number, 128 data bytes, 8-bit sum of all of them.
-Bytes Block(std::uint8_t first, int number, const CloneImage& image) {
-    Bytes b{first, 0x82, static_cast<std::uint8_t>(number)};
-    for (int i = 0; i < 128; ++i) b.push_back(image[static_cast<std::size_t>(number * 128 + i)]);
-    std::uint8_t sum = 0;
-    for (auto x : b) sum = static_cast<std::uint8_t>(sum + x);
-    b.push_back(sum);
-    return b;
-}
-
-Bytes Blocks(std::uint8_t first, const CloneImage& image) {
-    Bytes out;
-    for (int n = 0; n < 32; ++n) {
-        const Bytes b = Block(first, n, image);
-        out.insert(out.end(), b.begin(), b.end());
+// True when every byte from the program is followed at once by its echo, and nothing else is echoed.
+bool EveryByteEchoed(const std::vector<LogEntry>& log) {
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        if (log[i].tag == 'P' && (i + 1 == log.size() || log[i + 1].tag != 'E' || log[i + 1].byte != log[i].byte)) {
+            return false;
+        }
     }
-    return out;
+    return Tagged(log, 'E') == Tagged(log, 'P');
 }
 
-std::vector<Event> ExpectedEvents(int caption, int range, const std::vector<int>& prompts, int from, int to) {
-    std::vector<Event> out{{Event::Caption, caption}, {Event::Range, range}};
-    for (int p : prompts) out.push_back({Event::Prompt, p});
-    for (int n = from; n <= to; ++n) out.push_back({Event::Position, n});
+// The time of the n-th byte (0-based) from the program with this value.
+double SentAt(const std::vector<LogEntry>& log, std::uint8_t byte, int n = 0) {
+    for (const auto& e : log) {
+        if (e.tag == 'P' && e.byte == byte && n-- == 0) return e.ms;
+    }
+    return -1000;
+}
+
+std::vector<Event> ExpectedEvents(int caption, int range, const std::vector<int>& prompts, int last) {
+    std::vector<Event> out{{Event::Caption, caption}, {Event::Range, range}, {Event::Prompt, prompts[0]}};
+    for (int n = 1; n <= 32; ++n) out.push_back({Event::Position, n});
+    for (std::size_t i = 1; i < prompts.size(); ++i) out.push_back({Event::Prompt, prompts[i]});
+    for (int n = 33; n <= last; ++n) out.push_back({Event::Position, n});
     out.push_back({Event::Done, 0});
     return out;
 }
 
-TEST(Upload, ReadsARadioThatAnswersTheFirstProbe) {
-    SimRadio radio({}, RadioImage());
-    const JobOutcome out = RunJob(TransferOperation::Upload, radio.Port(), ProgramImage());
-    EXPECT_TRUE(out.succeeded);
-    EXPECT_TRUE(out.imageReplaced);
-    EXPECT_EQ(out.image, RadioImage());
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Upload is completed"});
-    EXPECT_EQ(out.events, ExpectedEvents(ids::kUploadCaption, 32, {ids::kPromptUploading}, 1, 32));
+// Every transfer that succeeds, with a radio that answers the first probe or is switched off and on.
+TEST(Transfer, SucceedsOnTheWire) {
+    const CloneImage radioImage = RadioImage(), program = ProgramImage();
+    const CloneImage merged = MergedImage(radioImage, program, false);
+    const CloneImage maintained = MergedImage(radioImage, program, true);
+    const Bytes acks(32, 0x06);
+    const auto upload = ExpectedEvents(ids::kUploadCaption, 32, {ids::kPromptUploading}, 32);
+    const auto download = ExpectedEvents(ids::kDownloadCaption, 64, {ids::kPromptDownloading}, 64);
+    const auto align = ExpectedEvents(ids::kUploadCaption, 32, {ids::kPromptDownloading, ids::kPromptUploading}, 32);
+    struct Case {
+        Op op;
+        bool maintenance, switchedOn;
+        std::vector<std::string> messages;
+        CloneImage image;
+        std::vector<Event> events;
+        Bytes sentAfterRead, receivedAfterRead;
+        const char* lastNote;
+    };
+    const Case cases[] = {
+        {Op::Upload, false, false, {"Upload is completed"}, radioImage, upload, {}, {}, "image read"},
+        {Op::Upload, false, true, {"Upload is completed"}, radioImage, upload, {}, {}, "image read"},
+        {Op::Download, false, false, {"Download is completed"}, ProgramAfterRead(), download,
+         Concat({{0x60}, Blocks(0x21, merged)}), acks, "image written"},
+        {Op::Download, true, false, {"Download is completed"}, ProgramAfterRead(), download,
+         Concat({{0x60}, Blocks(0x29, maintained)}), acks, "image written"},
+        // After the read: 0x38, then a probe 0x30 answered with 0x50 and the confirmation 0x30.
+        {Op::AlignEntry, false, false, {}, merged, align, {0x38, 0x30, 0x30}, {0x50}, "alignment mode"},
+        {Op::AlignEntry, false, true, {}, merged, align, {0x38, 0x30, 0x30}, {0x50}, "alignment mode"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.op) << (c.maintenance ? " maintenance" : "")
+                                        << (c.switchedOn ? " switched on" : ""));
+        SimRadio radio(c.switchedOn ? std::vector<std::string>{"--power-cycle", "300"} : std::vector<std::string>{});
+        RunningJob job({c.op, radio.Port(), c.maintenance}, program);
+        const JobOutcome out = job.Finish();
+        EXPECT_TRUE(out.succeeded);
+        EXPECT_EQ(out.imageReplaced, c.op == Op::Upload);
+        EXPECT_EQ(out.radioInAlignMode, c.op == Op::AlignEntry);
+        EXPECT_EQ(out.messages, c.messages);
+        EXPECT_EQ(out.image, c.image);
+        EXPECT_EQ(out.events, c.events);
+        EXPECT_EQ(radio.Saved(), c.op == Op::Download ? ImageFileBytes(c.maintenance ? maintained : merged) : Bytes{});
 
-    const auto log = radio.Log();
-    EXPECT_TRUE(EveryByteEchoed(log));
-    EXPECT_EQ(Tagged(log, 'P'), Concat({{0x70}, Repeat(0x06, 32)}));
-    EXPECT_EQ(Tagged(log, 'R'), Blocks(0x20, RadioImage()));
-}
+        ASSERT_TRUE(radio.WaitForNote(c.lastNote));
+        const auto log = radio.Log();
+        EXPECT_TRUE(EveryByteEchoed(log));
+        // A silent probe 0x70, then the radio's 0x50, answered with 0x20, a pause and a new request.
+        const Bytes request = c.switchedOn ? Bytes{0x70, 0x20, 0x70} : Bytes{0x70};
+        const Bytes ready = c.switchedOn ? Bytes{0x50} : Bytes{};
+        EXPECT_EQ(Tagged(log, 'P'), Concat({request, acks, c.sentAfterRead}));
+        EXPECT_EQ(Tagged(log, 'R'), Concat({ready, Blocks(0x20, radioImage), c.receivedAfterRead}));
+        if (c.switchedOn) { EXPECT_GE(SentAt(log, 0x70, 1) - SentAt(log, 0x20), 299.0); }
+        // The fixed waits: 150 ms between the read and what follows, 100 ms after the write's wake-up byte.
+        if (c.op != Op::Upload) { EXPECT_GE(SentAt(log, c.sentAfterRead[0]) - SentAt(log, 0x06, 31), 149.0); }
+        if (c.op == Op::Download) { EXPECT_GE(SentAt(log, c.sentAfterRead[1]) - SentAt(log, 0x60), 99.0); }
+        if (c.op != Op::AlignEntry) continue;
 
-TEST(Upload, WaitsForARadioBeingSwitchedOn) {
-    SimRadio radio({"--power-cycle", "300"}, RadioImage());
-    const JobOutcome out = RunJob(TransferOperation::Upload, radio.Port(), ProgramImage());
-    EXPECT_TRUE(out.succeeded);
-    EXPECT_EQ(out.image, RadioImage());
-
-    const auto log = radio.Log();
-    EXPECT_TRUE(EveryByteEchoed(log));
-    // A silent probe, then the radio's 0x50, answered with 0x20, a pause and a new request.
-    EXPECT_EQ(Tagged(log, 'P'), Concat({{0x70, 0x20, 0x70}, Repeat(0x06, 32)}));
-    EXPECT_EQ(Tagged(log, 'R'), Concat({{0x50}, Blocks(0x20, RadioImage())}));
-    EXPECT_GE(TimeOf(log, 'P', 0x70, 1) - TimeOf(log, 'P', 0x20), 299.0);
+        // The port stays open for the alignment commands: read word 0x21, the radio's image bytes 66..67.
+        Bytes frame{0xF0, 0x03, 0x00, 0x21, 0x14};
+        ASSERT_TRUE(SendBytes(job.port, frame.data(), frame.size()));
+        Bytes reply(5);
+        ASSERT_EQ(ReceiveBytes(job.port, reply.data(), reply.size()), LinkResult::Ok);
+        const auto sum = static_cast<std::uint8_t>(0xF0 + 0x03 + merged[66] + merged[67]);
+        EXPECT_EQ(reply, (Bytes{0xF0, 0x03, merged[66], merged[67], sum}));
+        EXPECT_TRUE(SendByte(job.port, 0x06));
+    }
 }
 
 TEST(Upload, AsksBeforeReplacingAModifiedDocument) {
-    SimRadio radio({}, RadioImage());
-    JobOutcome out = RunJob(TransferOperation::Upload, radio.Port(), ProgramImage(), false, true, {Answer::No});
-    EXPECT_FALSE(out.imageReplaced);
-    EXPECT_EQ(out.image, ProgramImage());
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Overwrite original data"});
-
-    out = RunJob(TransferOperation::Upload, radio.Port(), ProgramImage(), false, true, {Answer::Yes});
-    EXPECT_TRUE(out.imageReplaced);
-    EXPECT_EQ(out.image, RadioImage());
-    EXPECT_EQ(out.messages, (std::vector<std::string>{"Overwrite original data", "Upload is completed"}));
+    SimRadio radio({});
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        const JobOutcome out = RunningJob({Op::Upload, radio.Port(), false, true}, ProgramImage(), {answer}).Finish();
+        EXPECT_EQ(out.imageReplaced, answer == Answer::Yes);
+        EXPECT_EQ(out.image, answer == Answer::Yes ? RadioImage() : ProgramImage());
+        std::vector<std::string> messages{"Overwrite original data"};
+        if (answer == Answer::Yes) messages.push_back("Upload is completed");
+        EXPECT_EQ(out.messages, messages);
+    }
 }
 
 TEST(Upload, TakesBlocksOfAnySizeTheRadioChooses) {
     for (const char* size : {"140", "1"}) {
         SCOPED_TRACE(size);
-        SimRadio radio({"--block-size", size}, RadioImage());
-        const JobOutcome out = RunJob(TransferOperation::Upload, radio.Port(), ProgramImage());
+        SimRadio radio({"--block-size", size});
+        const JobOutcome out = RunningJob({Op::Upload, radio.Port()}, ProgramImage()).Finish();
         EXPECT_TRUE(out.succeeded);
         EXPECT_EQ(out.image, RadioImage());
-    }
-}
-
-void ExpectDownload(bool maintenance) {
-    SimRadio radio({}, RadioImage());
-    const CloneImage program = ProgramImage();
-    const JobOutcome out = RunJob(TransferOperation::Download, radio.Port(), program, maintenance);
-    EXPECT_TRUE(out.succeeded);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Download is completed"});
-    EXPECT_EQ(out.events, ExpectedEvents(ids::kDownloadCaption, 64, {ids::kPromptDownloading}, 1, 64));
-
-    // The program's image keeps its own content but takes the radio's firmware bytes.
-    CloneImage expectedProgram = program;
-    expectedProgram[0] = RadioImage()[0];
-    expectedProgram[1] = RadioImage()[1];
-    EXPECT_EQ(out.image, expectedProgram);
-
-    const CloneImage merged = MergedImage(RadioImage(), program, maintenance);
-    ASSERT_TRUE(radio.Saved());
-    EXPECT_EQ(*radio.Saved(), merged);
-    EXPECT_EQ((*radio.Saved())[4], 0x00);
-    EXPECT_EQ((*radio.Saved())[5], 0x02);  // the radio keeps its model id
-
-    const auto log = radio.Log();
-    EXPECT_TRUE(EveryByteEchoed(log));
-    const std::uint8_t command = maintenance ? 0x29 : 0x21;
-    Bytes written;
-    for (int n = 0; n < 32; ++n) {
-        const Bytes b = Block(command, n, merged);
-        written.insert(written.end(), b.begin(), b.end());
-    }
-    EXPECT_EQ(Tagged(log, 'P'), Concat({{0x70}, Repeat(0x06, 32), {0x60}, written}));
-    EXPECT_EQ(Tagged(log, 'R'), Concat({Blocks(0x20, RadioImage()), Repeat(0x06, 32)}));
-    // The fixed waits: 150 ms between read and write, 100 ms after the wake-up byte.
-    EXPECT_GE(TimeOf(log, 'P', 0x60) - TimeOf(log, 'P', 0x06, 31), 149.0);
-    EXPECT_GE(TimeOf(log, 'P', command) - TimeOf(log, 'P', 0x60), 99.0);
-}
-
-TEST(Download, MergesAndWritesOutsideMaintenanceMode) { ExpectDownload(false); }
-
-TEST(Download, WritesAdjustmentAndIdentityInMaintenanceMode) { ExpectDownload(true); }
-
-// The alignment entry: the read and merge of a Download, then 0x38 and the 0x30 handshake.
-TEST(AlignEntry, PutsTheRadioIntoAlignmentModeWithTheMergedImage) {
-    struct Case {
-        std::vector<std::string> options;
-        Bytes handshake;  // program and radio bytes before the first block
-        Bytes ready;
-    };
-    for (const Case& c : {Case{{}, {0x70}, {}}, Case{{"--power-cycle", "300"}, {0x70, 0x20, 0x70}, {0x50}}}) {
-        SCOPED_TRACE(c.options.empty() ? "switched on" : "switched off and on");
-        SimRadio radio(c.options, RadioImage());
-        RunningJob job(TransferOperation::AlignEntry, radio.Port(), ProgramImage());
-        const JobOutcome out = job.Finish();
-        EXPECT_TRUE(out.succeeded);
-        EXPECT_TRUE(out.radioInAlignMode);
-        EXPECT_TRUE(out.messages.empty());
-        EXPECT_EQ(out.image, MergedImage(RadioImage(), ProgramImage(), false));
-        std::vector<Event> events = ExpectedEvents(ids::kUploadCaption, 32, {ids::kPromptDownloading}, 1, 32);
-        events.insert(events.end() - 1, {Event::Prompt, ids::kPromptUploading});
-        EXPECT_EQ(out.events, events);
-
-        ASSERT_TRUE(radio.WaitForNote("alignment mode"));
-        const auto log = radio.Log();
-        EXPECT_TRUE(EveryByteEchoed(log));
-        // The request, a probe answered with 0x50 (at once or once switched on), and the confirmation.
-        EXPECT_EQ(Tagged(log, 'P'), Concat({c.handshake, Repeat(0x06, 32), {0x38, 0x30, 0x30}}));
-        EXPECT_EQ(Tagged(log, 'R'), Concat({c.ready, Blocks(0x20, RadioImage()), {0x50}}));
-        EXPECT_GE(TimeOf(log, 'P', 0x38) - TimeOf(log, 'P', 0x06, 31), 149.0);
-
-        // The port stays open for the alignment commands: read word 0x21, the radio's image bytes 66..67.
-        Bytes frame{0xF0, 0x03, 0x00, 0x21, 0x14};
-        ASSERT_TRUE(SendBytes(job.Port(), frame.data(), frame.size()));
-        Bytes reply(5);
-        ASSERT_EQ(ReceiveBytes(job.Port(), reply.data(), reply.size()), LinkResult::Ok);
-        const auto sum = static_cast<std::uint8_t>(0xF0 + 0x03 + out.image[66] + out.image[67]);
-        EXPECT_EQ(reply, (Bytes{0xF0, 0x03, out.image[66], out.image[67], sum}));
-        EXPECT_TRUE(SendByte(job.Port(), 0x06));
-    }
-}
-
-TEST(AlignEntry, FailureLeavesTheRadioOutOfAlignmentMode) {
-    CloneImage firmwareTaken = ProgramImage();
-    firmwareTaken[0] = RadioImage()[0];
-    firmwareTaken[1] = RadioImage()[1];
-    struct Case {
-        std::vector<std::string> options;
-        const char* cancelAt;  // cancel once the radio logs this, or never
-        std::vector<std::string> messages;
-        CloneImage image;
-    };
-    const Case cases[] = {
-        // The hardware check fails after the read: nothing more is sent, only the firmware bytes are taken.
-        {{"--hardware-bits", "5"}, nullptr, {"Hardware configuration mismatched!"}, firmwareTaken},
-        // Cancelled while the radio is switched off for the alignment handshake: the merged image stays.
-        {{"--power-cycle", "2000"}, "alignment requested", {}, MergedImage(RadioImage(), ProgramImage(), false)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.options[0]);
-        SimRadio radio(c.options, RadioImage());
-        RunningJob job(TransferOperation::AlignEntry, radio.Port(), ProgramImage());
-        if (c.cancelAt) {
-            ASSERT_TRUE(radio.WaitForNote(c.cancelAt));
-            job.Cancel();
-        }
-        const JobOutcome out = job.Finish();
-        EXPECT_FALSE(out.succeeded);
-        EXPECT_FALSE(out.radioInAlignMode);
-        EXPECT_EQ(out.messages, c.messages);
-        EXPECT_EQ(out.image, c.image);
-        EXPECT_EQ(out.events.back(), (Event{Event::Done, 0}));
-        const Bytes sent = Tagged(radio.Log(), 'P');
-        EXPECT_EQ(std::count(sent.begin(), sent.end(), 0x38), c.cancelAt ? 1 : 0);
     }
 }
 

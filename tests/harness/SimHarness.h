@@ -1,16 +1,11 @@
 #pragma once
-// Test harness: tarn-radio-sim in a child process with its byte log, a job run with recorded events,
-// and helpers that read the wire from the log. Every wait has a generous deadline; nothing sleeps
-// in place of a condition.
+// Test harness: tarn-radio-sim in a child process with its byte log, transfer jobs run against it,
+// tarn-cli run as a child process, and the images they move.
 #include <sys/types.h>
 
-#include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <memory>
-#include <mutex>
-#include <optional>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,29 +20,32 @@ namespace tarn::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline constexpr auto kDeadline = std::chrono::seconds(60);
+// A radio's memory with a different value in every region.
+CloneImage RadioImage();
+// A program image that differs from RadioImage() everywhere except the hardware bits.
+CloneImage ProgramImage();
+// The program's image after the read of a Download or an alignment entry: the radio's firmware bytes taken.
+CloneImage ProgramAfterRead();
+// What a Download writes: the radio's image with the program's regions laid over it, region by region.
+CloneImage MergedImage(const CloneImage& radio, const CloneImage& program, bool maintenance);
+Bytes ImageFileBytes(const CloneImage& image);  // image + 8 zero trailer bytes
 
 struct LogEntry {
     double ms = 0;
-    char tag = 0;  // 'P' from the program, 'E' the cable's echo, 'R' from the radio, '#' a note
+    char tag = 0;  // 'P' from the program, 'E' the cable's echo, 'R' from the radio
     std::uint8_t byte = 0;
-    std::string note;
 };
 
 class SimRadio {
 public:
-    explicit SimRadio(const std::vector<std::string>& options, const std::optional<CloneImage>& memory = std::nullopt);
+    explicit SimRadio(const std::vector<std::string>& options, const CloneImage& memory = RadioImage());
     ~SimRadio();
-
     const std::string& Port() const { return port_; }
-    std::vector<LogEntry> Log() const;
-    // Waits until the log has a note containing `text`.
+    std::vector<LogEntry> Log() const;  // the bytes on the line; notes are left out
+    // Waits (up to a minute) until the log has a note containing `text`.
     bool WaitForNote(const std::string& text) const;
-    // Waits until the log has a byte with this tag and value.
-    bool WaitForByte(char tag, std::uint8_t byte) const;
-    // What the radio saved after a write, if it saved anything.
-    std::optional<CloneImage> Saved() const;
-    const TempDir& Dir() const { return dir_; }
+    // The image file the radio saved after a write; empty when it saved nothing.
+    Bytes Saved() const { return ReadBytes(dir_.File("radio-out.trn")); }
 
 private:
     TempDir dir_;
@@ -57,17 +55,9 @@ private:
 
 // The bytes of one direction, in order.
 Bytes Tagged(const std::vector<LogEntry>& log, char tag);
-// True when every byte from the program is followed by its echo, and nothing else is echoed.
-bool EveryByteEchoed(const std::vector<LogEntry>& log);
-// The time of the n-th entry (0-based) with this tag and byte; negative when there is none.
-double TimeOf(const std::vector<LogEntry>& log, char tag, std::uint8_t byte, int n = 0);
-
-// A radio's memory with a different value in every region.
-CloneImage RadioImage();
-// A program image that differs from RadioImage() everywhere except the hardware bits.
-CloneImage ProgramImage();
-// What a Download writes: the radio's image with the program's regions laid over it, region by region.
-CloneImage MergedImage(const CloneImage& radio, const CloneImage& program, bool maintenance);
+Bytes Concat(std::initializer_list<Bytes> parts);
+// The 32 blocks of an image as they go over the line: first byte, L, number, 128 data bytes, 8-bit sum of them all.
+Bytes Blocks(std::uint8_t first, const CloneImage& image);
 
 struct Event {
     enum Kind { Caption, Range, Position, Prompt, Done } kind;
@@ -75,23 +65,14 @@ struct Event {
     bool operator==(const Event&) const = default;
 };
 
-class RecordingEvents : public JobEvents {
-public:
-    void SetCaption(int id) override { Add({Event::Caption, id}); }
-    void SetGaugeRange(int blocks) override { Add({Event::Range, blocks}); }
-    void SetGaugePosition(int blocks) override { Add({Event::Position, blocks}); }
-    void ShowPrompt(int id) override { Add({Event::Prompt, id}); }
-    void JobDone() override { Add({Event::Done, 0}); }
-
-    std::vector<Event> Events() const;
-    // Waits until an event like `wanted` has been reported.
-    bool WaitFor(const Event& wanted) const;
-
-private:
-    void Add(const Event& e);
-    mutable std::mutex mutex_;
-    mutable std::condition_variable changed_;
-    std::vector<Event> events_;
+// Records what the job reports; read only after the job is joined.
+struct RecordingEvents : JobEvents {
+    std::vector<Event> events;
+    void SetCaption(int id) override { events.push_back({Event::Caption, id}); }
+    void SetGaugeRange(int blocks) override { events.push_back({Event::Range, blocks}); }
+    void SetGaugePosition(int blocks) override { events.push_back({Event::Position, blocks}); }
+    void ShowPrompt(int id) override { events.push_back({Event::Prompt, id}); }
+    void JobDone() override { events.push_back({Event::Done, 0}); }
 };
 
 struct JobOutcome {
@@ -101,46 +82,29 @@ struct JobOutcome {
     std::vector<std::string> messages;
     std::vector<Event> events;
     CloneImage image{};
-    double seconds = 0;
 };
 
-// A transfer job running on its own thread against a port.
+// A transfer job running on its own thread; leaving the scope cancels it and waits for it.
 class RunningJob {
 public:
-    RunningJob(TransferOperation operation, const std::string& port, const CloneImage& image, bool maintenance = false,
-               bool modified = false, std::deque<Answer> answers = {});
-    void Cancel() { job_->RequestCancel(); }
-    const RecordingEvents& Events() const { return events_; }
+    RunningJob(const TransferRequest& request, const CloneImage& image, std::deque<Answer> answers = {});
+    ~RunningJob() { job_.RequestCancel(); }
+    void Cancel() { job_.RequestCancel(); }
     JobOutcome Finish();
-    // The port stays open after an alignment entry: the alignment commands use it.
-    ClonePort& Port() { return port_; }
+    ClonePort port;  // stays open after an alignment entry: the alignment commands use it
 
 private:
     RecordingPrompter prompter_;
     RecordingEvents events_;
-    ClonePort port_;
     CloneImage image_;
-    std::unique_ptr<TransferJob> job_;
-    std::chrono::steady_clock::time_point start_;
+    TransferJob job_;
 };
 
-JobOutcome RunJob(TransferOperation operation, const std::string& port, const CloneImage& image,
-                  bool maintenance = false, bool modified = false, std::deque<Answer> answers = {});
-
-// A child process with its stderr in a file.
-class Process {
-public:
-    Process(const std::vector<std::string>& argv, const std::string& stderrPath);
-    ~Process();
-    void Signal(int signal) const;
-    // The exit status, or -1 when the process did not end by the deadline.
-    int Wait();
-
-private:
-    pid_t pid_ = -1;
+struct CliRun {
+    int status;          // the exit status, -1 when killed
+    std::string output;  // stdout and stderr
 };
-
-std::string ReadText(const std::string& path);
-Bytes ImageFileBytes(const CloneImage& image);  // image + 8 zero trailer bytes
+// Runs tarn-cli; `whileRunning` may act on its process before it is waited for.
+CliRun RunCli(std::vector<std::string> args, const std::function<void(pid_t)>& whileRunning = {});
 
 }  // namespace tarn::test
