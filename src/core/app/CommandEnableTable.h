@@ -1,0 +1,21 @@
+#pragma once
+// Which of the main window's commands are enabled: one table for normal use, one for maintenance mode.
+#include <array>
+#include <cstdint>
+
+namespace tarn {
+
+// Six masks; word k enables a group of commands, bit (id - first id of the group) per command.
+struct CommandEnableTable {
+    std::array<std::uint32_t, 6> words;
+};
+
+inline constexpr CommandEnableTable kNormalEnableTable{{31, 15, 0, 3, 1023, 7}};
+inline constexpr CommandEnableTable kMaintenanceEnableTable{{31, 15, 1, 3, 1023, 7}};
+
+const CommandEnableTable& EnableTableFor(bool maintenanceMode);
+
+// Whether `commandId` is enabled by `table`. Commands outside the table's groups are always enabled.
+bool IsCommandEnabled(const CommandEnableTable& table, int commandId);
+
+}  // namespace tarn

@@ -1,0 +1,54 @@
+#include "app/HelpContext.h"
+
+#include "app/CommandIds.h"
+
+namespace tarn {
+namespace {
+
+struct Section {
+    int context;
+    std::string_view anchor;
+};
+
+constexpr int kConfigurationDialog = 174;
+constexpr int kVisibleDialog = 169;
+constexpr int kPasswordDialog = 146;
+
+constexpr Section kSections[] = {
+    {CommandHelpContext(command::kGetStarted), "get-started"},
+    {CommandHelpContext(command::kCommonProblems), "common-problems"},
+    {CommandHelpContext(command::kConfigure), "configuration"},
+    {DialogHelpContext(kConfigurationDialog), "configuration"},
+    {CommandHelpContext(command::kVisible), "columns"},
+    {DialogHelpContext(kVisibleDialog), "columns"},
+    {DialogHelpContext(kPasswordDialog), "maintenance"},
+    {CommandHelpContext(command::kUpload), "radio"},
+    {CommandHelpContext(command::kDownload), "radio"},
+    {CommandHelpContext(command::kFileNew), "files"},
+    {CommandHelpContext(command::kFileOpen), "files"},
+    {CommandHelpContext(command::kFileSave), "files"},
+    {CommandHelpContext(command::kFileSaveAs), "files"},
+};
+
+constexpr int kFinderContexts[] = {98378, 123203, 387099, 387100, 387101, 387102};
+
+}  // namespace
+
+HelpRequest FilterHelpRequest(int context, int currentGridColumn) {
+    if (context == kMainWindowHelpContext) return {false, kGridColumnHelpBase + currentGridColumn};
+    for (int f : kFinderContexts) {
+        if (context == f) return {true, context};
+    }
+    return {false, context};
+}
+
+std::string_view HelpSection(const HelpRequest& request) {
+    if (request.finder) return "";
+    if (request.context >= kGridColumnHelpBase && request.context < kGridColumnHelpBase + 15) return "channel-grid";
+    for (const Section& s : kSections) {
+        if (s.context == request.context) return s.anchor;
+    }
+    return "";
+}
+
+}  // namespace tarn

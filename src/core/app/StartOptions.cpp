@@ -1,0 +1,45 @@
+#include "app/StartOptions.h"
+
+namespace tarn {
+namespace {
+
+bool IsMaintenanceSwitch(std::string_view arg) { return arg == "/m" || arg == "/M" || arg == "-m" || arg == "-M"; }
+
+// "-x..." or "/word" (letters only, so an absolute path such as "/home/a.trn" stays a file name).
+bool IsOption(std::string_view arg) {
+    if (arg.size() < 2) return false;
+    if (arg[0] == '-') return true;
+    if (arg[0] != '/') return false;
+    for (char c : arg.substr(1)) {
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+StartOptions ParseStartOptions(const std::vector<std::string>& args) {
+    StartOptions options;
+    if (args.size() == 1 && IsMaintenanceSwitch(args[0])) {
+        options.askMaintenancePassword = true;
+        return options;
+    }
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--screenshot" && i + 1 < args.size()) {
+            options.screenshot = args[++i];
+        } else if (a == "--quit-when-shown") {
+            options.quitWhenShown = true;
+        } else if (IsOption(a)) {
+            // Options of the old command line ("/m" with other arguments among them) are ignored.
+            options.unknownOptions.push_back(a);
+        } else if (!options.fileToOpen) {
+            options.fileToOpen = a;
+        }
+    }
+    return options;
+}
+
+bool IsMaintenancePassword(std::string_view entered) { return entered == "mirel-toska"; }
+
+}  // namespace tarn

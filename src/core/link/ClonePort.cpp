@@ -1,0 +1,59 @@
+#include "link/ClonePort.h"
+
+#include "link/PortName.h"
+#include "link/TermiosDevice.h"
+
+namespace tarn {
+
+ClonePort::ClonePort(std::unique_ptr<SerialDevice> device) : device_(std::move(device)) {}
+
+ClonePort::ClonePort() : ClonePort(MakeTermiosDevice()) {}
+
+ClonePort::~ClonePort() { Close(); }
+
+bool ClonePort::Open(const LinkSettings& settings) {
+    state_.portName = settings.portName;
+    state_.devicePath = DevicePathFor(settings.portName);
+    state_.line = settings.line;
+    openError_ = device_->Open(state_.devicePath);
+    if (openError_ != 0) {
+        Close();
+        return false;
+    }
+    device_->SetTimeouts(kTimeouts);
+    return Configure();
+}
+
+bool ClonePort::Configure() { return device_->Configure(state_.line); }
+
+void ClonePort::Close() { device_->Close(); }
+
+bool ClonePort::IsOpen() const { return device_->IsOpen(); }
+
+bool ClonePort::Write(const std::uint8_t* bytes, std::size_t count) {
+    if (count > kLargestWrite) return false;
+    return device_->Write(bytes, count);
+}
+
+PortRead ClonePort::ReadByte(std::uint8_t* byte, std::size_t* count) {
+    *count = 0;
+    if (device_->TakeLineError()) return PortRead::LineError;
+    if (!device_->IsOpen()) return PortRead::Failed;
+    *count = device_->Read(byte, 1);
+    return PortRead::Ok;
+}
+
+PortRead ClonePort::Read(std::uint8_t* buffer, std::size_t count) {
+    if (device_->TakeLineError()) return PortRead::LineError;
+    return device_->Read(buffer, count) == count ? PortRead::Ok : PortRead::Failed;
+}
+
+bool ClonePort::WriteEcho(std::uint8_t* buffer, std::size_t count) {
+    return Write(buffer, count) && Read(buffer, count) == PortRead::Ok;
+}
+
+void ClonePort::PurgeReceive() { device_->PurgeInput(); }
+
+void ClonePort::PurgeTransmit() { device_->PurgeOutput(); }
+
+}  // namespace tarn

@@ -1,0 +1,104 @@
+#include "app/ConfigurationDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSerialPortInfo>
+
+#include "app/HelpContext.h"
+#include "app/HelpContextProperty.h"
+#include "settings/EnterComboBox.h"
+
+namespace tarn::gui {
+
+std::vector<SerialDeviceChoice> FindSerialDevices() {
+    std::vector<SerialDeviceChoice> found;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        found.push_back({info.systemLocation(), info.description()});
+    }
+    return found;
+}
+
+ConfigurationDialog::ConfigurationDialog(const ProgramSettings& settings,
+                                         const std::vector<SerialDeviceChoice>& devices, QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      unitBox_(new QCheckBox(QStringLiteral("&KLU-40"), this)),
+      portBox_(new CEnterComboBox(this)),
+      ok_(new QPushButton(QStringLiteral("OK"), this)) {
+    setWindowTitle(QStringLiteral("Configuration"));
+    setProperty(kHelpContextProperty, DialogHelpContext(174));
+    unitBox_->setChecked(settings.portType == PortType::InterfaceUnit);
+
+    portBox_->setEditable(true);
+    portBox_->setInsertPolicy(QComboBox::NoInsert);
+    portBox_->setMinimumContentsLength(28);
+    for (int n = 1; n <= kComPortCount; ++n) portBox_->addItem(QStringLiteral("COM %1").arg(n));
+    for (const SerialDeviceChoice& d : devices) {
+        portBox_->addItem(d.description.isEmpty() ? d.path : QStringLiteral("%1  (%2)").arg(d.path, d.description),
+                          d.path);
+    }
+    if (settings.portName.empty()) {
+        portBox_->setCurrentIndex(settings.comPort - 1);
+    } else {
+        const int found = portBox_->findData(QString::fromStdString(settings.portName));
+        if (found >= 0) {
+            portBox_->setCurrentIndex(found);
+        } else {
+            portBox_->setEditText(QString::fromStdString(settings.portName));
+        }
+    }
+
+    auto* label = new QLabel(QStringLiteral("Select COM Port"), this);
+    label->setBuddy(portBox_);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* fields = new QVBoxLayout;
+    fields->addWidget(unitBox_);
+    fields->addSpacing(8);
+    fields->addWidget(label);
+    fields->addWidget(portBox_);
+    fields->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addLayout(buttons);
+}
+
+ProgramSettings ConfigurationDialog::Result() const {
+    ProgramSettings result = settings_;
+    result.portType = unitBox_->isChecked() ? PortType::InterfaceUnit : PortType::ComPort;
+    const int index = portBox_->currentIndex();
+    const bool typed = index < 0 || portBox_->currentText() != portBox_->itemText(index);
+    if (typed) {
+        // A typed entry that is neither "COM n" nor a device path keeps the port as it was.
+        ApplyPortChoice(result, portBox_->currentText().toStdString());
+    } else if (index < kComPortCount) {
+        result.comPort = index + 1;
+        result.portName.clear();
+    } else {
+        result.portName = portBox_->itemData(index).toString().toStdString();
+    }
+    return result;
+}
+
+void ConfigurationDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // Enter closes the dialog only from the OK or Cancel button.
+    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace tarn::gui

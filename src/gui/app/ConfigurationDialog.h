@@ -1,0 +1,48 @@
+#pragma once
+// "Configuration": the KLU-40 interface unit or a serial port chosen directly — "COM 1".."COM 16",
+// the serial devices found on the system, or any device path typed in.
+#include <QDialog>
+#include <vector>
+
+#include "app/ProgramSettings.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace tarn::gui {
+
+class CEnterComboBox;
+
+struct SerialDeviceChoice {
+    QString path;
+    QString description;
+};
+
+// The serial devices the system reports, with their descriptions.
+std::vector<SerialDeviceChoice> FindSerialDevices();
+
+class ConfigurationDialog : public QDialog {
+    Q_OBJECT
+public:
+    ConfigurationDialog(const ProgramSettings& settings, const std::vector<SerialDeviceChoice>& devices,
+                        QWidget* parent = nullptr);
+
+    // The settings with the port as chosen; meaningful after OK. Cancel leaves the caller's settings
+    // as they were, the port type included.
+    ProgramSettings Result() const;
+
+    QCheckBox* InterfaceUnitBox() const { return unitBox_; }
+    CEnterComboBox* PortBox() const { return portBox_; }
+    QPushButton* OkButton() const { return ok_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    ProgramSettings settings_;
+    QCheckBox* unitBox_;
+    CEnterComboBox* portBox_;
+    QPushButton* ok_;
+};
+
+}  // namespace tarn::gui

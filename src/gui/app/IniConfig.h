@@ -1,0 +1,39 @@
+#pragma once
+// TarnWin.ini in the working directory: the port, the window size, the visible grid columns and the
+// recent-file list, read with their corrections at start-up and written back.
+#include <QSettings>
+#include <QString>
+
+#include "app/ProgramSettings.h"
+#include "app/RecentFileList.h"
+
+namespace tarn::gui {
+
+class IniConfig {
+public:
+    static constexpr const char* kFileName = "TarnWin.ini";
+
+    // The configuration file in `directory` (the working directory at start-up).
+    explicit IniConfig(const QString& directory);
+
+    QString FilePath() const { return settings_.fileName(); }
+
+    // Reads everything with defaults and corrections; then writes PORT_TYPE, COM_PORT and the ITEM
+    // keys back at once, so a missing file is created and wrong values are mended.
+    ProgramSettings ReadAtStart();
+    RecentFileList ReadRecentFiles();
+
+    void WritePort(const ProgramSettings& settings);
+    void WriteItems(const ProgramSettings& settings);
+    void WriteWindowSize(int width, int height);
+    void WriteRecentFiles(const RecentFileList& list);
+    // Everything the main window writes when it closes.
+    void WriteAll(const ProgramSettings& settings);
+
+private:
+    long ReadInt(const QString& key, long fallback);
+
+    QSettings settings_;
+};
+
+}  // namespace tarn::gui

@@ -1,0 +1,23 @@
+#pragma once
+// CFilterEdit: an edit box that drops the typed characters its filter kind does not take. Used for the
+// grid's in-cell edit box and the raw byte editor.
+#include <QLineEdit>
+
+namespace tarn::gui {
+
+class CFilterEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit CFilterEdit(QWidget* parent = nullptr);
+
+    void SetFilterKind(int kind) { filterKind_ = kind; }
+    int FilterKind() const { return filterKind_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int filterKind_ = 0;
+};
+
+}  // namespace tarn::gui

@@ -1,0 +1,52 @@
+#include "channels/LockEdit.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace tarn::gui {
+
+CLockEdit::CLockEdit(QWidget* parent) : CColorEdit(parent) { setReadOnly(true); }
+
+void CLockEdit::Unlock() {
+    if (maxLength_ > 0) {
+        setMaxLength(maxLength_);
+        setText(text().left(maxLength_));
+    }
+    selectAll();
+    locked_ = false;
+    typed_ = false;
+    SetEditable(true);
+}
+
+void CLockEdit::Lock(bool typed) {
+    locked_ = true;
+    typed_ = typed;
+    SetEditable(false);
+}
+
+void CLockEdit::ToggleLock() {
+    if (!locked_) {
+        selectAll();
+        Lock(true);
+    } else {
+        Unlock();
+    }
+}
+
+void CLockEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) ToggleLock();
+    CColorEdit::keyPressEvent(event);
+}
+
+void CLockEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    CColorEdit::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) ToggleLock();
+}
+
+void CLockEdit::focusOutEvent(QFocusEvent* event) {
+    if (!locked_) Lock(true);
+    deselect();
+    CColorEdit::focusOutEvent(event);
+}
+
+}  // namespace tarn::gui
