@@ -38,6 +38,9 @@ constexpr Entry kStrings[] = {
     {104, "Overwrite original data"},
     {105, "Upload is completed"},
     {106, "Download is completed"},
+    {128, "TarnWin for Corvane (M)"},
+    {135, "TarnWin for Corvane"},
+    {57345, "F1 for Help   F2 for Mode Change  F3 for DCS Complement   F10 for Menus"},
     {61442, "Save changes to %1?"},
 };
 

@@ -1,0 +1,36 @@
+#pragma once
+// What the desktop program keeps for its whole run: the prompter, the configuration file and the
+// program-wide settings, the maintenance mode, the printer's name, the clone port and the document.
+#include <QString>
+#include <string>
+
+#include "app/GuiPrompter.h"
+#include "app/IniConfig.h"
+#include "app/PortHolder.h"
+#include "app/ProgramSettings.h"
+#include "app/RecentFileList.h"
+#include "model/Document.h"
+
+namespace tarn::gui {
+
+struct AppContext {
+    // `workingDirectory` holds TarnWin.ini; `executableFolder` the default image files.
+    AppContext(const QString& workingDirectory, const std::string& executableFolder,
+               PortHolder::PortFactory portFactory = {})
+        : ini(workingDirectory),
+          settings(ini.ReadAtStart()),
+          recent(ini.ReadRecentFiles()),
+          port(std::move(portFactory)),
+          document(prompter, executableFolder) {}
+
+    GuiPrompter prompter;
+    IniConfig ini;
+    ProgramSettings settings;
+    RecentFileList recent;
+    bool maintenanceMode = false;  // settled at start-up, never changed afterwards
+    std::string printerName;
+    PortHolder port;
+    Document document;
+};
+
+}  // namespace tarn::gui

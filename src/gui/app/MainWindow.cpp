@@ -1,0 +1,418 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/AppContext.h"
+#include "app/AppStrings.h"
+#include "app/ClockText.h"
+#include "app/CommandIds.h"
+#include "app/ConfigurationDialog.h"
+#include "app/HelpContext.h"
+#include "app/HelpContextProperty.h"
+#include "app/ItemTexts.h"
+#include "app/ToolbarIcons.h"
+#include "app/VisibleDialog.h"
+#include "channels/ChannelView.h"
+#include "ui/StringTable.h"
+
+namespace tarn::gui {
+namespace {
+
+QString Str(int id) {
+    const std::string_view s = LoadString(id);
+    return QString::fromLatin1(s.data(), static_cast<int>(s.size()));
+}
+
+QString Latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
+
+constexpr int kClockIntervalMs = 1000;
+
+}  // namespace
+
+QUrl HelpUrl(int context, bool finder) {
+    QUrl url = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/doc/user-guide.html"));
+    const std::string_view section = HelpSection({finder, context});
+    if (!section.empty()) url.setFragment(Latin1(section));
+    return url;
+}
+
+MainWindow::MainWindow(AppContext& app, QWidget* parent)
+    : QMainWindow(parent),
+      app_(app),
+      view_(new ChannelView(app, this)),
+      activeTable_(&EnableTableFor(app.maintenanceMode)) {
+    setCentralWidget(view_);
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    view_->SetContextMenu(editMenu_);
+
+    setMinimumSize(kMinWindowWidth, kMinWindowHeight);
+    resize(app.settings.windowWidth, app.settings.windowHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    helpOpener_ = [this](const QUrl& url) {
+        if (!QFileInfo::exists(url.toLocalFile())) {
+            QMessageBox::warning(this, Str(app_strings::kTitle),
+                                 QStringLiteral("The user guide is missing:\n%1").arg(url.toLocalFile()));
+            return;
+        }
+        QDesktopServices::openUrl(url);
+    };
+    qApp->installEventFilter(this);
+
+    app.prompter.SetParent(this);
+    app.document.SetObserver(this);
+    TitleChanged(app.document.Title());
+    RebuildRecentFiles();
+    UpdateCommands();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    app_.document.SetObserver(nullptr);
+    app_.prompter.SetParent(nullptr);
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, int id, const QString& text, void (MainWindow::*slot)(),
+                                const QKeySequence& shortcut) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, slot);
+    if (menu) menu->addAction(action);
+    actions_[id] = action;
+    return action;
+}
+
+QAction* MainWindow::Action(int commandId) const {
+    const auto it = actions_.find(commandId);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::CreateMenus() {
+    using namespace command;
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    AddCommand(fileMenu_, kFileNew, QStringLiteral("&New"), &MainWindow::OnNew, QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(fileMenu_, kFileOpen, QStringLiteral("&Open..."), &MainWindow::OnOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(fileMenu_, kFileSave, QStringLiteral("&Save"), &MainWindow::OnSave, QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddCommand(fileMenu_, kFileSaveAs, QStringLiteral("Save &As..."), &MainWindow::OnSaveAs);
+    fileMenu_->addSeparator();
+    AddCommand(fileMenu_, kFilePrint, QStringLiteral("&Print..."), &MainWindow::OnLaterCommand,
+               QKeySequence(Qt::CTRL | Qt::Key_P));
+    AddCommand(fileMenu_, kFilePrintPreview, QStringLiteral("Print Pre&view"), &MainWindow::OnLaterCommand);
+    AddCommand(fileMenu_, kFilePrintSetup, QStringLiteral("P&rint Setup..."), &MainWindow::OnPrintSetup);
+    fileMenu_->addSeparator();
+    AddCommand(fileMenu_, kConfigure, QStringLiteral("&Configure"), &MainWindow::OnConfigure);
+    recentSeparator_ = fileMenu_->addSeparator();
+    fileMenu_->addSeparator();
+    AddCommand(fileMenu_, kAppExit, QStringLiteral("E&xit"), &MainWindow::OnExit);
+
+    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction* copy = AddCommand(editMenu_, kEditCopy, QStringLiteral("&Copy"), &MainWindow::OnCopy);
+    copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    QAction* paste = AddCommand(editMenu_, kEditPaste, QStringLiteral("&Paste"), &MainWindow::OnPaste);
+    paste->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* itemMenu = viewMenu->addMenu(QStringLiteral("&Item"));
+    AddCommand(itemMenu, kVisible, QStringLiteral("&Visible..."), &MainWindow::OnVisible);
+    itemMenu->addSeparator();
+    for (int i = 0; i < kItemCount; ++i) {
+        auto* action = new QAction(Latin1(kItemMenuTexts[i]), this);
+        action->setCheckable(true);
+        action->setData(kItemFirstCommand + i);
+        connect(action, &QAction::triggered, this, [this, i] {
+            view_->ToggleItem(i);
+            UpdateCommands();
+        });
+        itemMenu->addAction(action);
+        actions_[kItemFirstCommand + i] = action;
+    }
+
+    QMenu* commonMenu = menuBar()->addMenu(QStringLiteral("&Common"));
+    AddCommand(commonMenu, kSystem, QStringLiteral("&System..."), &MainWindow::OnLaterCommand);
+    AddCommand(commonMenu, kCommon, QStringLiteral("&Common..."), &MainWindow::OnLaterCommand);
+    AddCommand(commonMenu, kVfoHome, QStringLiteral("&VFO && HOME..."), &MainWindow::OnLaterCommand);
+
+    QMenu* radioMenu = menuBar()->addMenu(QStringLiteral("&Radio"));
+    AddCommand(radioMenu, kUpload, QStringLiteral("&Upload"), &MainWindow::OnLaterCommand);
+    AddCommand(radioMenu, kDownload, QStringLiteral("&Download"), &MainWindow::OnLaterCommand);
+
+    QMenu* alignMenu = menuBar()->addMenu(QStringLiteral("&Alignment"));
+    AddCommand(alignMenu, kAlign, QStringLiteral("&Align..."), &MainWindow::OnLaterCommand);
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(helpMenu, kHelpFinder, QStringLiteral("&Help Topics"), &MainWindow::OnHelpTopics);
+    AddCommand(helpMenu, kGetStarted, QStringLiteral("&Get Started"), &MainWindow::OnGetStarted);
+    AddCommand(helpMenu, kCommonProblems, QStringLiteral("&Common Problems"), &MainWindow::OnCommonProblems);
+    helpMenu->addSeparator();
+    AddCommand(helpMenu, kAbout, QStringLiteral("&About Tarn..."), &MainWindow::OnAbout);
+
+    for (QMenu* menu : {fileMenu_, editMenu_, viewMenu, itemMenu, commonMenu, radioMenu, alignMenu, helpMenu}) {
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommands);
+    }
+}
+
+void MainWindow::CreateToolBar() {
+    using namespace command;
+    QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
+    bar->setObjectName(QStringLiteral("toolbar"));
+    bar->setAllowedAreas(Qt::AllToolBarAreas);
+    auto add = [&](int id, ToolbarIcon icon, const QString& tip) {
+        QAction* action = Action(id);
+        action->setIcon(MakeToolbarIcon(icon, style()));
+        action->setToolTip(tip);
+        bar->addAction(action);
+    };
+    add(kFileNew, ToolbarIcon::New, QStringLiteral("New (Ctrl+N)"));
+    add(kFileOpen, ToolbarIcon::Open, QStringLiteral("Open (Ctrl+O)"));
+    bar->addSeparator();
+    add(kFileSave, ToolbarIcon::Save, QStringLiteral("Save (Ctrl+S)"));
+    bar->addSeparator();
+    add(kEditCopy, ToolbarIcon::Copy, QStringLiteral("Copy (Ctrl+C)"));
+    add(kEditPaste, ToolbarIcon::Paste, QStringLiteral("Paste (Ctrl+V)"));
+    bar->addSeparator();
+    add(kFilePrint, ToolbarIcon::Print, QStringLiteral("Print (Ctrl+P)"));
+    bar->addSeparator();
+    add(kDownload, ToolbarIcon::Download, QStringLiteral("Download: write the image into the radio"));
+    add(kUpload, ToolbarIcon::Upload, QStringLiteral("Upload: read the radio"));
+    bar->addSeparator();
+    add(kHelpFinder, ToolbarIcon::Help, QStringLiteral("Help"));
+}
+
+void MainWindow::CreateStatusBar() {
+    idleLabel_ = new QLabel(Str(app_strings::kIdleMessage), this);
+    clockLabel_ = new QLabel(this);
+    clockLabel_->setAlignment(Qt::AlignCenter);
+    clockLabel_->setMinimumWidth(clockLabel_->fontMetrics().horizontalAdvance(QStringLiteral(" 00:00 ")) + 8);
+    statusBar()->addWidget(idleLabel_, 1);
+    statusBar()->addPermanentWidget(clockLabel_);
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this] {
+        UpdateClock();
+        UpdateCommands();
+    });
+    timer->start(kClockIntervalMs);
+    UpdateClock();
+}
+
+QString MainWindow::ClockPaneText() const { return clockLabel_->text(); }
+QString MainWindow::IdleText() const { return idleLabel_->text(); }
+
+void MainWindow::UpdateClock() {
+    const QTime now = QTime::currentTime();
+    clockLabel_->setText(QString::fromStdString(ClockText(now.hour(), now.minute())));
+}
+
+void MainWindow::UpdateCommands() {
+    for (auto& [id, action] : actions_) {
+        if (id >= kItemFirstCommand && id < kItemFirstCommand + kItemCount) {
+            action->setChecked(app_.settings.itemVisible[id - kItemFirstCommand] == 1);
+        } else {
+            action->setEnabled(IsCommandEnabled(*activeTable_, id));
+        }
+    }
+}
+
+void MainWindow::RebuildRecentFiles() {
+    for (QAction* a : recentActions_) {
+        fileMenu_->removeAction(a);
+        a->deleteLater();
+    }
+    recentActions_.clear();
+    const auto& entries = app_.recent.Entries();
+    QAction* before = fileMenu_->actions().at(fileMenu_->actions().indexOf(recentSeparator_) + 1);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        auto* action = new QAction(QString::fromStdString(RecentFileMenuText(i, entries[i])), this);
+        action->setData(command::kRecentFileFirst + static_cast<int>(i));
+        action->setStatusTip(QString::fromStdString(entries[i]));
+        connect(action, &QAction::triggered, this, [this, i] { OnOpenRecent(i); });
+        fileMenu_->insertAction(before, action);
+        recentActions_.push_back(action);
+    }
+    recentSeparator_->setVisible(!entries.empty());
+}
+
+void MainWindow::Refresh(int mode) {
+    if (mode == 1) {
+        view_->Refresh();
+        ChooseCommandTable();
+    } else if (mode == 2) {
+        view_->FillHeaderPanel();
+    }
+}
+
+void MainWindow::RefreshAllViews() { view_->Refresh(); }
+
+void MainWindow::TitleChanged(const std::string& title) {
+    const int titleId = app_.maintenanceMode ? app_strings::kMaintenanceTitle : app_strings::kTitle;
+    setWindowTitle(QString::fromStdString(title) + QStringLiteral(" - ") + Str(titleId));
+}
+
+void MainWindow::ChooseCommandTable() {
+    activeTable_ = &EnableTableFor(app_.maintenanceMode);
+    UpdateCommands();
+}
+
+void MainWindow::AddRecentFile(const std::string& path) {
+    app_.recent.Add(path);
+    app_.ini.WriteRecentFiles(app_.recent);
+    RebuildRecentFiles();
+}
+
+void MainWindow::BringToFront() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::OnExit() { close(); }
+
+void MainWindow::OnNew() { app_.document.New(); }
+void MainWindow::OnOpen() { app_.document.Open(); }
+void MainWindow::OnSave() { app_.document.Save(); }
+void MainWindow::OnSaveAs() { app_.document.SaveAs(); }
+
+void MainWindow::OnOpenRecent(std::size_t index) {
+    if (index >= app_.recent.Entries().size()) return;
+    const std::string path = app_.recent.Entries()[index];
+    if (!app_.document.PromptSaveModified()) return;
+    if (!app_.document.OpenDocument(path)) {
+        app_.recent.Remove(index);
+        app_.ini.WriteRecentFiles(app_.recent);
+        RebuildRecentFiles();
+    }
+}
+
+void MainWindow::OnPrintSetup() {
+    QPrinter printer;
+    if (!app_.printerName.empty()) printer.setPrinterName(QString::fromStdString(app_.printerName));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    app_.printerName = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().toStdString() : "";
+    Refresh(2);
+}
+
+void MainWindow::OnConfigure() {
+    ConfigurationDialog dialog(app_.settings, FindSerialDevices(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        const ProgramSettings chosen = dialog.Result();
+        app_.settings.portType = chosen.portType;
+        app_.settings.comPort = chosen.comPort;
+        app_.settings.portName = chosen.portName;
+        app_.ini.WritePort(app_.settings);
+        app_.port.Apply(app_.settings, app_.prompter);
+    }
+    Refresh(2);
+}
+
+void MainWindow::OnCopy() {
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) edit->copy();
+}
+
+void MainWindow::OnPaste() {
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) edit->paste();
+}
+
+void MainWindow::OnVisible() {
+    VisibleDialog dialog(app_.settings.itemVisible, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        app_.settings.itemVisible = dialog.Result();
+        view_->Refresh();
+    }
+    app_.ini.WriteItems(app_.settings);
+    UpdateCommands();
+}
+
+void MainWindow::OnHelpTopics() { helpOpener_(HelpUrl(0, true)); }
+void MainWindow::OnGetStarted() { RequestHelp(CommandHelpContext(command::kGetStarted)); }
+void MainWindow::OnCommonProblems() { RequestHelp(CommandHelpContext(command::kCommonProblems)); }
+
+void MainWindow::RequestHelp(int context) {
+    const HelpRequest request = FilterHelpRequest(context, view_->CurrentColumn());
+    helpOpener_(HelpUrl(request.context, request.finder));
+}
+
+void MainWindow::OnAbout() {
+    QMessageBox::about(this, QStringLiteral("About Tarn"),
+                       QStringLiteral("<h3>Tarn %1</h3>"
+                                      "<p>Programming software for the Corvane handheld air-band transceiver.</p>"
+                                      "<p>Reads the radio over its programming cable, edits its channels and "
+                                      "settings, keeps them in image files and writes them back.</p>")
+                           .arg(QStringLiteral(TARN_VERSION)));
+}
+
+void MainWindow::OnLaterCommand() {
+    auto* action = qobject_cast<QAction*>(sender());
+    const QString name = action ? action->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")) : QString();
+    statusBar()->showMessage(QStringLiteral("%1 is not available in this version of Tarn.").arg(name), 4000);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1) {
+            // Shift+F1 does nothing; F1 asks for the help of the window in front.
+            if (key->modifiers() & Qt::ShiftModifier) return true;
+            QWidget* active = QApplication::activeWindow();
+            const QVariant own = active ? active->property(kHelpContextProperty) : QVariant();
+            if (own.isValid()) {
+                RequestHelp(own.toInt());
+            } else if (active == this) {
+                RequestHelp(kMainWindowHelpContext);
+            } else {
+                return false;
+            }
+            return true;
+        }
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier && QApplication::activeWindow() == this &&
+            !menuBar()->actions().isEmpty()) {
+            menuBar()->setActiveAction(menuBar()->actions().first());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::WriteConfiguration() {
+    app_.settings.windowWidth = width();
+    app_.settings.windowHeight = height();
+    app_.ini.WriteAll(app_.settings);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!app_.document.PromptSaveModified()) {
+        event->ignore();
+        return;
+    }
+    WriteConfiguration();
+    event->accept();
+}
+
+}  // namespace tarn::gui

@@ -1,0 +1,165 @@
+#include "channels/ChannelView.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "channels/ChannelCellText.h"
+#include "channels/ChannelTableModel.h"
+#include "channels/GridColumns.h"
+#include "channels/GridHeader.h"
+#include "model/IdentityValues.h"
+
+namespace tarn::gui {
+namespace {
+
+constexpr const char* kModelName = "Corvane";
+constexpr const char* kPanelLabels[5] = {"Serial No", "ProductType", "COM Port", "FW Version", "Printer"};
+
+QLabel* SunkenLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+int ColumnPixels(int column, const QFontMetrics& metrics) {
+    // Fifteen twips to the pixel, widened where this font needs more room for the column's widest text.
+    static const char* const kWidest[kGridColumnCount] = {
+        "PMSL", "Mode", "Wide", "MMMMMMMM", "000.00000", "Transmit", "000.00000", "CTCSS",
+        "Dec/Enc", "Mode", "12.5k", "Sft", "Alp", "SC", "Simplex"};
+    const int fromTwips = GridColumns()[column].widthTwips / kTwipsPerPixel;
+    const int needed = metrics.horizontalAdvance(QString::fromLatin1(kWidest[column])) + 8;
+    return std::max(fromTwips, needed);
+}
+
+ChannelView::ChannelView(AppContext& app, QWidget* parent)
+    : QWidget(parent),
+      app_(app),
+      model_(new ChannelTableModel(app.document.Channels(), this)),
+      grid_(new QTableView(this)),
+      groupLabel_(SunkenLabel(this)) {
+    // Header panel: three columns of label and value, two rows.
+    auto* panel = new QGroupBox(this);
+    auto* panelLayout = new QGridLayout(panel);
+    for (int i = 0; i < 5; ++i) {
+        values_[i] = SunkenLabel(panel);
+        const int row = i / 3;
+        const int column = (i % 3) * 2;
+        panelLayout->addWidget(new QLabel(QString::fromLatin1(kPanelLabels[i]), panel), row, column);
+        panelLayout->addWidget(values_[i], row, column + 1);
+        panelLayout->setColumnStretch(column + 1, 1);
+    }
+
+    // The grid area: the group's name over the grid.
+    auto* gridArea = new QGroupBox(this);
+    auto* gridLayout = new QVBoxLayout(gridArea);
+    auto* labelRow = new QHBoxLayout;
+    groupLabel_->setMinimumWidth(groupLabel_->fontMetrics().horizontalAdvance(QStringLiteral(" WEATHER GROUP  ")) + 8);
+    labelRow->addStretch();
+    labelRow->addWidget(groupLabel_);
+    gridLayout->addLayout(labelRow);
+    gridLayout->addWidget(grid_, 1);
+
+    gridLayout->setContentsMargins(6, 6, 6, 6);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(panel);
+    layout->addWidget(gridArea, 1);
+
+    grid_->setHorizontalHeader(new GridHeader(grid_));
+    grid_->setModel(model_);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
+    grid_->setWordWrap(false);
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (contextMenu_) contextMenu_->exec(grid_->viewport()->mapToGlobal(pos));
+    });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid()) {
+            app_.document.Channels().CurrentIndex = static_cast<std::uint32_t>(SlotOfRow(app_.document.Channels(), current.row()));
+        }
+    });
+
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this, this, &ChannelView::NextGroup);
+    f2->setContext(Qt::WidgetWithChildrenShortcut);
+    auto* shiftF9 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F9), this, this, [this] {
+        if (app_.maintenanceMode) emit FileDataRequested();
+    });
+    shiftF9->setContext(Qt::WidgetWithChildrenShortcut);
+    setFocusProxy(grid_);
+    Refresh();
+}
+
+void ChannelView::ApplyColumnWidths() {
+    const QFontMetrics metrics = grid_->fontMetrics();
+    for (int c = 0; c < kGridColumnCount; ++c) {
+        const int twips = ColumnWidthTwips(c, app_.settings.itemVisible);
+        grid_->setColumnHidden(c, twips == 0);
+        if (twips) grid_->setColumnWidth(c, ColumnPixels(c, metrics));
+    }
+}
+
+void ChannelView::Refresh() {
+    ChannelTable& table = app_.document.Channels();
+    ApplyColumnWidths();
+    groupLabel_->setText(QString::fromStdString(GroupLabelText(table.CurrentGroup)));
+    FillHeaderPanel();
+    table.CurrentIndex = table.GroupBase - 1;
+    model_->Reset();
+    if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
+    grid_->scrollToTop();
+}
+
+void ChannelView::FillHeaderPanel() {
+    const CloneImage& image = app_.document.Image();
+    values_[0]->setText(QString::fromStdString(SerialNumberText(image)));
+    values_[1]->setText(QString::fromLatin1(kModelName));
+    values_[2]->setText(QString::fromStdString(PortNameOf(app_.settings)));
+    values_[3]->setText(QString::fromStdString(FirmwareVersionText(image)));
+    values_[4]->setText(QString::fromStdString(app_.printerName));
+}
+
+void ChannelView::ToggleItem(int item) {
+    if (item < 0 || item >= kItemCount) return;
+    int& flag = app_.settings.itemVisible[item];
+    flag = flag == 1 ? 0 : 1;
+    const QFontMetrics metrics = grid_->fontMetrics();
+    for (int c : ColumnsOfFlag(item)) {
+        grid_->setColumnHidden(c, flag == 0);
+        if (flag) grid_->setColumnWidth(c, ColumnPixels(c, metrics));
+    }
+    grid_->horizontalHeader()->viewport()->update();
+}
+
+void ChannelView::RedrawAfterChange(int row, int column) { model_->RedrawAfterChange(row, column); }
+
+int ChannelView::CurrentColumn() const {
+    const QModelIndex current = grid_->currentIndex();
+    return current.isValid() ? current.column() : 0;
+}
+
+QString ChannelView::GroupLabel() const { return groupLabel_->text(); }
+
+QString ChannelView::HeaderValue(int index) const {
+    return index >= 0 && index < 5 ? values_[index]->text() : QString();
+}
+
+void ChannelView::NextGroup() {
+    tarn::NextGroup(app_.document.Channels(), app_.document.Settings());
+    Refresh();
+}
+
+}  // namespace tarn::gui

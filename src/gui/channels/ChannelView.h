@@ -1,0 +1,57 @@
+#pragma once
+// The main window's view: the header panel (serial number, model, port, firmware, printer), the name
+// of the channel group shown, and the channel grid of that group.
+#include <QWidget>
+
+class QLabel;
+class QMenu;
+class QTableView;
+
+namespace tarn::gui {
+
+struct AppContext;
+class ChannelTableModel;
+
+class ChannelView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChannelView(AppContext& app, QWidget* parent = nullptr);
+
+    // Rebuilds the grid and the header panel from the model, starting again at the group's first channel.
+    void Refresh();
+    // Writes the five header panel values.
+    void FillHeaderPanel();
+    // View > Item: shows or hides the columns of visibility flag `item` at once.
+    void ToggleItem(int item);
+    // Redraws the cells of grid row `row` that a change through `column` can alter.
+    void RedrawAfterChange(int row, int column);
+
+    int CurrentColumn() const;
+    QTableView* Grid() const { return grid_; }
+    ChannelTableModel* Model() const { return model_; }
+    // The menu a right click in the grid shows (the main window's Edit menu).
+    void SetContextMenu(QMenu* menu) { contextMenu_ = menu; }
+
+    QString GroupLabel() const;
+    QString HeaderValue(int index) const;  // 0 serial, 1 model, 2 port, 3 firmware, 4 printer
+
+signals:
+    // Shift+F9 in maintenance mode: the raw image editor is asked for.
+    void FileDataRequested();
+
+private:
+    void ApplyColumnWidths();
+    void NextGroup();
+
+    AppContext& app_;
+    ChannelTableModel* model_;
+    QTableView* grid_;
+    QLabel* groupLabel_;
+    QLabel* values_[5];
+    QMenu* contextMenu_ = nullptr;
+};
+
+// The pixel width of grid column `column` when shown, for the grid's font.
+int ColumnPixels(int column, const QFontMetrics& metrics);
+
+}  // namespace tarn::gui
