@@ -109,7 +109,10 @@ EditResult PasteIntoCell(Document& document, int column, std::string_view text, 
     EditResult result = EditResult::Done();
     bool taken = true;
     switch (column) {
-        case 0: return PasteChannel(document, text, prompter);
+        case 0:
+            result = PasteChannel(document, text, prompter);
+            if (!result.done) return result;
+            break;
         case 1: break;  // the mode follows the frequency
         case 2: taken = entry.Band == kBandBrs && SetFromText(entry.Narrow, WidthNames, text); break;
         case 3:
