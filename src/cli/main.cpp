@@ -11,6 +11,8 @@ using tarn::cli::Command;
 const Command kCommands[] = {
     {"new", "OUT.trn", "write the built-in default image file", tarn::cli::RunNew},
     {"info", "FILE.trn", "size, checksums, model id, firmware, serial number, used channels", tarn::cli::RunInfo},
+    {"upload", "--port P OUT.trn", "read the radio into a new image file", tarn::cli::RunUpload},
+    {"download", "--port P FILE.trn", "write an image file into the radio (read, merge, write)", tarn::cli::RunDownload},
 };
 
 int Usage(std::ostream& out, int status) {

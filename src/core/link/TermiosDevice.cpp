@@ -99,7 +99,8 @@ public:
         if (settings.parity == 1) t.c_cflag |= PARENB | PARODD;
         if (settings.parity == 2) t.c_cflag |= PARENB;
         if (settings.stopBits != 0) t.c_cflag |= CSTOPB;
-        t.c_cc[VMIN] = 0;
+        // With O_NONBLOCK, VMIN 1 makes an empty read fail with EAGAIN; 0 bytes then means end of line.
+        t.c_cc[VMIN] = 1;
         t.c_cc[VTIME] = 0;
         t.c_cc[VSTART] = 0x11;
         t.c_cc[VSTOP] = 0x13;

@@ -35,10 +35,14 @@ bool PathExists(const std::string& path) {
     return !path.empty() && ::lstat(path.c_str(), &st) == 0;
 }
 
-bool CheckFileWritable(const std::string& path, Prompter& prompter) {
+bool IsReadOnlyFile(const std::string& path) {
     struct stat st;
-    if (path.empty() || ::stat(path.c_str(), &st) != 0) return true;  // does not exist
-    if (::access(path.c_str(), W_OK) == 0) return true;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+bool CheckFileWritable(const std::string& path, Prompter& prompter) {
+    if (!IsReadOnlyFile(path)) return true;
     prompter.Tell(FormatString(kStrFileReadOnly, path), MessageIcon::Stop);
     return false;
 }

@@ -19,6 +19,9 @@ FileCheck FileIsReadable(const std::string& path);
 FileCheck CheckImageFile(const std::string& path, std::size_t expectedSize);
 // Whether anything (a file, a folder, a link) exists under `path`.
 bool PathExists(const std::string& path);
+// Whether the file at `path` exists and is read-only: no write permission bit is set, or this process may not
+// write it.
+bool IsReadOnlyFile(const std::string& path);
 // False, after the read-only message, when the file exists and cannot be written; true otherwise.
 bool CheckFileWritable(const std::string& path, Prompter& prompter);
 

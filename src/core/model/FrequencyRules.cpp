@@ -1,5 +1,8 @@
 #include "model/FrequencyRules.h"
 
+#include <cmath>
+#include <optional>
+
 #include "model/ChannelTable.h"
 #include "model/FrequencyConversion.h"
 #include "model/SystemSettings.h"
@@ -21,6 +24,15 @@ constexpr std::int32_t kShiftOffsetResolution = 50000;
 // Steps come from a 3-bit record field; a larger value set by a caller is taken as the record would store it.
 std::int32_t ResolutionOfStep(std::uint32_t step) { return StepResolution[step & 7u]; }
 
+// The whole Hz value whose MHz form is exactly `mhz`, when there is one. HzToMhz gives every whole Hz value
+// its own MHz value, so a slot's frequency equals `mhz` in MHz exactly when it equals this value in Hz.
+std::optional<std::int32_t> ExactHz(double mhz) {
+    if (!(std::fabs(mhz) < 2147.0)) return std::nullopt;
+    const auto hz = static_cast<std::int32_t>(std::llround(mhz * 1000000.0));
+    if (HzToMhz(hz) != mhz) return std::nullopt;
+    return hz;
+}
+
 double Clamp(double value, double low, double high) { return value < low ? low : (value > high ? high : value); }
 
 }  // namespace
@@ -29,17 +41,18 @@ std::uint32_t ClassifyFrequency(const ChannelEntry& entry, double& mhz, std::uin
                                 const BandContext& context) {
     slot = 0;
     const auto& entries = context.table.Entries;
-    if (context.settings.WeatherBand) {
+    const std::optional<std::int32_t> hz = ExactHz(mhz);
+    if (hz && context.settings.WeatherBand) {
         for (std::size_t s = kWxFirstSlot; s < kBrsFirstSlot; ++s) {
-            if (mhz == HzToMhz(entries[s].RxFrequency)) {
+            if (entries[s].RxFrequency == *hz) {
                 slot = s;
                 return kBandWx;
             }
         }
     }
-    if (context.settings.BrsMode) {
+    if (hz && context.settings.BrsMode) {
         for (std::size_t s = kBrsFirstSlot; s < kSlotsEnd; ++s) {
-            if (entries[s].Empty == 0 && mhz == HzToMhz(entries[s].RxFrequency)) {
+            if (entries[s].Empty == 0 && entries[s].RxFrequency == *hz) {
                 slot = s;
                 return kBandBrs;
             }

@@ -10,6 +10,7 @@
 
 #include <atomic>
 
+#include "model/FileChecks.h"
 #include "ui/StringIds.h"
 #include "ui/StringTable.h"
 
@@ -106,8 +107,9 @@ bool WriteImageFile(const std::string& path, const CloneImage& image, const Imag
     const std::string target = ResolvedTarget(path);
     struct stat existing;
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && (S_ISDIR(existing.st_mode) || ::access(target.c_str(), W_OK) != 0)) {
-        TellFailure(prompter, kStrProblemCreatingFile, path, S_ISDIR(existing.st_mode) ? EISDIR : errno);
+    // A read-only file is never replaced, even where the folder would allow it.
+    if (exists && (S_ISDIR(existing.st_mode) || IsReadOnlyFile(target))) {
+        TellFailure(prompter, kStrProblemCreatingFile, path, S_ISDIR(existing.st_mode) ? EISDIR : EACCES);
         return false;
     }
     const std::string temporary = TemporaryPathFor(target);

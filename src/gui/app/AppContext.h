@@ -4,26 +4,26 @@
 #include <QString>
 #include <string>
 
-#include "app/GuiPrompter.h"
 #include "app/IniConfig.h"
 #include "app/PortHolder.h"
 #include "app/ProgramSettings.h"
 #include "app/RecentFileList.h"
+#include "ui/Prompter.h"
 #include "model/Document.h"
 
 namespace tarn::gui {
 
 struct AppContext {
-    // `workingDirectory` holds TarnWin.ini; `executableFolder` the default image files.
-    AppContext(const QString& workingDirectory, const std::string& executableFolder,
-               PortHolder::PortFactory portFactory = {})
-        : ini(workingDirectory),
+    // `workingDirectory` holds TarnWin.ini; `executableFolder` the default image files. Messages and
+    // questions go to `prompter`.
+    AppContext(Prompter& prompter, const QString& workingDirectory, const std::string& executableFolder)
+        : prompter(prompter),
+          ini(workingDirectory),
           settings(ini.ReadAtStart()),
           recent(ini.ReadRecentFiles()),
-          port(std::move(portFactory)),
           document(prompter, executableFolder) {}
 
-    GuiPrompter prompter;
+    Prompter& prompter;
     IniConfig ini;
     ProgramSettings settings;
     RecentFileList recent;

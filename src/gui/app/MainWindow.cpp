@@ -84,7 +84,6 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     };
     qApp->installEventFilter(this);
 
-    app.prompter.SetParent(this);
     app.document.SetObserver(this);
     TitleChanged(app.document.Title());
     RebuildRecentFiles();
@@ -94,7 +93,6 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     app_.document.SetObserver(nullptr);
-    app_.prompter.SetParent(nullptr);
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, int id, const QString& text, void (MainWindow::*slot)(),

@@ -2,14 +2,13 @@
 
 #include <QDir>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
 namespace tarn::gui {
 namespace {
 
 QString LockPath(const QString& key) {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
+    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (dir.isEmpty() || !QDir(dir).exists()) dir = QDir::tempPath();
     return QDir(dir).filePath(key + QStringLiteral(".lock"));
 }
 

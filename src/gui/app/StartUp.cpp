@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "app/AppContext.h"
+#include "app/GuiPrompter.h"
 #include "app/MainWindow.h"
 #include "app/PasswordDialog.h"
 #include "app/SingleInstance.h"
@@ -68,7 +69,8 @@ int RunTarn(QApplication& application) {
     SingleInstance instance(QStringLiteral("tarn-%1").arg(qEnvironmentVariable("USER", QStringLiteral("user"))));
     if (!instance.Claim()) return 0;
 
-    AppContext app(QDir::currentPath(), QCoreApplication::applicationDirPath().toStdString());
+    GuiPrompter prompter;
+    AppContext app(prompter, QDir::currentPath(), QCoreApplication::applicationDirPath().toStdString());
     if (options.askMaintenancePassword) app.maintenanceMode = AskMaintenancePassword();
     app.printerName = QPrinterInfo::defaultPrinterName().toStdString();
 
@@ -79,6 +81,7 @@ int RunTarn(QApplication& application) {
     }
 
     MainWindow window(app);
+    prompter.SetParent(&window);
     QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, &MainWindow::BringToFront);
     window.View()->Refresh();
     window.show();

@@ -104,6 +104,7 @@ ChannelView::ChannelView(AppContext& app, QWidget* parent)
 }
 
 void ChannelView::ApplyColumnWidths() {
+    grid_->ensurePolished();  // the widths follow the font the grid is finally drawn with
     const QFontMetrics metrics = grid_->fontMetrics();
     for (int c = 0; c < kGridColumnCount; ++c) {
         const int twips = ColumnWidthTwips(c, app_.settings.itemVisible);
@@ -114,11 +115,11 @@ void ChannelView::ApplyColumnWidths() {
 
 void ChannelView::Refresh() {
     ChannelTable& table = app_.document.Channels();
+    model_->Reset();  // before the widths: a reset gives every column the default width again
     ApplyColumnWidths();
     groupLabel_->setText(QString::fromStdString(GroupLabelText(table.CurrentGroup)));
     FillHeaderPanel();
     table.CurrentIndex = table.GroupBase - 1;
-    model_->Reset();
     if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
     grid_->scrollToTop();
 }
@@ -136,6 +137,7 @@ void ChannelView::ToggleItem(int item) {
     if (item < 0 || item >= kItemCount) return;
     int& flag = app_.settings.itemVisible[item];
     flag = flag == 1 ? 0 : 1;
+    grid_->ensurePolished();
     const QFontMetrics metrics = grid_->fontMetrics();
     for (int c : ColumnsOfFlag(item)) {
         grid_->setColumnHidden(c, flag == 0);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/ChannelDefaults.h"
 #include "model/ChannelTable.h"
 #include "model/FrequencyConversion.h"
@@ -90,6 +92,12 @@ TEST_F(FrequencyRulesTest, MatchesWeatherAndBusinessChannelsOnlyWhenSwitchedOn) 
     EXPECT_EQ(lastSlot, 169u);
     EXPECT_EQ(Classify(151.955), std::make_pair(kBandBrs, 151.955));
     EXPECT_EQ(lastSlot, 171u);
+
+    // The comparison is exact, also for frequencies off the 10 Hz grid.
+    table.Entries[165].RxFrequency = 162550001;
+    EXPECT_EQ(Classify(HzToMhz(162550001)).first, kBandWx);
+    EXPECT_EQ(lastSlot, 165u);
+    EXPECT_EQ(Classify(std::nextafter(HzToMhz(162550001), 0.0)).first, kBandAm);
 
     settings.WeatherBand = 0;
     EXPECT_EQ(Classify(162.55), std::make_pair(kBandAm, 136.975));

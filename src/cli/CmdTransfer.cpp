@@ -1,0 +1,178 @@
+// tarn-cli upload --port P OUT.trn   and   tarn-cli download --port P FILE.trn
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "CliPrompter.h"
+#include "Commands.h"
+#include "link/ClonePort.h"
+#include "link/TransferJob.h"
+#include "ui/JobEvents.h"
+#include "ui/StringTable.h"
+
+namespace tarn::cli {
+namespace {
+
+struct TransferArgs {
+    std::string port;
+    std::string file;
+    bool maintenance = false;
+};
+
+bool ParseTransferArgs(const Args& args, TransferArgs& out) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--port" && i + 1 < args.size()) {
+            out.port = args[++i];
+        } else if (args[i] == "--maintenance") {
+            out.maintenance = true;
+        } else if (out.file.empty() && !args[i].empty() && args[i][0] != '-') {
+            out.file = args[i];
+        } else {
+            return false;
+        }
+    }
+    return !out.port.empty() && !out.file.empty();
+}
+
+// The job's events on stderr: prompts as lines, the gauge as a bar when stderr is a terminal.
+class TerminalJobEvents : public JobEvents {
+public:
+    void SetCaption(int stringId) override { caption_ = std::string(LoadString(stringId)); }
+    void SetGaugeRange(int blocks) override { range_ = blocks; }
+    void SetGaugePosition(int blocks) override {
+        if (!isatty(STDERR_FILENO) || range_ <= 0) return;
+        constexpr int kWidth = 32;
+        const int filled = blocks * kWidth / range_;
+        std::cerr << '\r' << caption_ << " [" << std::string(filled, '#') << std::string(kWidth - filled, '.') << "] "
+                  << blocks << '/' << range_ << std::flush;
+        barShown_ = true;
+    }
+    void ShowPrompt(int stringId) override {
+        EndBar();
+        std::cerr << "tarn-cli: " << LoadString(stringId) << '\n';
+    }
+    void JobDone() override { EndBar(); }
+
+    // Messages from the job start on a fresh line.
+    void EndBar() {
+        if (barShown_) std::cerr << '\n';
+        barShown_ = false;
+    }
+
+private:
+    std::string caption_;
+    int range_ = 0;
+    bool barShown_ = false;
+};
+
+class BarAwarePrompter : public CliPrompter {
+public:
+    explicit BarAwarePrompter(TerminalJobEvents& events) : events_(events) {}
+    void Tell(const std::string& text, MessageIcon icon) override {
+        events_.EndBar();
+        CliPrompter::Tell(text, icon);
+    }
+
+private:
+    TerminalJobEvents& events_;
+};
+
+CancelRequest* gCancel = nullptr;
+
+extern "C" void OnInterrupt(int) {
+    if (gCancel) gCancel->Request();
+}
+
+// Runs the job on its own thread; Ctrl+C asks it to stop (a second Ctrl+C ends tarn-cli at once).
+bool RunJob(TransferOperation operation, const TransferArgs& args, CloneImage& image) {
+    TerminalJobEvents events;
+    BarAwarePrompter prompter(events);
+    ClonePort port;
+    TransferJob job({operation, args.port, args.maintenance, false}, port, image, events, prompter);
+    gCancel = &job.Cancel();
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    struct sigaction previous {};
+    sigaction(SIGINT, &action, &previous);
+    job.Start();
+    job.Join();
+    sigaction(SIGINT, &previous, nullptr);
+    gCancel = nullptr;
+    if (!job.Succeeded() && prompter.errors() == 0) std::cerr << "tarn-cli: cancelled\n";
+    return job.Succeeded();
+}
+
+bool ReadImageFileBytes(const std::string& path, CloneImage& image) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << "tarn-cli: " << FormatString(32, path) << '\n';
+        return false;
+    }
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() != kImageFileSize) {
+        std::cerr << "tarn-cli: " << LoadString(37) << '\n';
+        return false;
+    }
+    std::copy_n(bytes.begin(), kImageSize, image.begin());
+    return true;
+}
+
+// The image with a zero trailer, written to a temporary file beside `path` and renamed over it.
+bool WriteImageFileAtomically(const std::string& path, const CloneImage& image) {
+    std::string temp = path + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0) {
+        std::cerr << "tarn-cli: " << FormatString(32, path) << '\n';
+        return false;
+    }
+    std::vector<std::uint8_t> bytes(image.begin(), image.end());
+    bytes.resize(kImageFileSize, 0);
+    const mode_t mask = umask(0);
+    umask(mask);
+    bool ok = fchmod(fd, 0666 & ~mask) == 0 && write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    ok = fsync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        std::cerr << "tarn-cli: " << LoadString(33) << '\n';
+        return false;
+    }
+    return true;
+}
+
+int RunTransfer(TransferOperation operation, const Args& args, const char* usage) {
+    TransferArgs parsed;
+    if (!ParseTransferArgs(args, parsed)) {
+        std::cerr << usage;
+        return kExitUsage;
+    }
+    CloneImage image{};
+    if (operation == TransferOperation::Download && !ReadImageFileBytes(parsed.file, image)) return kExitFailure;
+    if (!RunJob(operation, parsed, image)) return kExitFailure;
+    if (operation == TransferOperation::Upload && !WriteImageFileAtomically(parsed.file, image)) return kExitFailure;
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunUpload(const Args& args) {
+    return RunTransfer(TransferOperation::Upload, args, "usage: tarn-cli upload --port P [--maintenance] OUT.trn\n");
+}
+
+int RunDownload(const Args& args) {
+    return RunTransfer(TransferOperation::Download, args,
+                       "usage: tarn-cli download --port P [--maintenance] FILE.trn\n");
+}
+
+}  // namespace tarn::cli

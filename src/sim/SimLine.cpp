@@ -1,0 +1,94 @@
+#include "SimLine.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <thread>
+
+namespace tarn::sim {
+namespace {
+
+// One character at 9600 baud: a start bit, eight data bits and a stop bit.
+constexpr auto kCharTime = std::chrono::microseconds(10 * 1000000 / 9600);
+
+}  // namespace
+
+SimLine::SimLine(int masterFd, bool baudTiming, bool echo, std::FILE* log)
+    : fd_(masterFd), baudTiming_(baudTiming), echo_(echo), log_(log), start_(Clock::now()), lineFree_(start_) {}
+
+std::optional<std::uint8_t> SimLine::Read(Clock::time_point deadline) {
+    for (;;) {
+        std::uint8_t byte = 0;
+        const ssize_t n = ::read(fd_, &byte, 1);
+        if (n == 1) {
+            Log('P', byte);
+            if (echo_) Put(byte, 'E');
+            return byte;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            std::perror("tarn-radio-sim: read");
+            std::exit(1);
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) return std::nullopt;
+        pollfd p{fd_, POLLIN, 0};
+        poll(&p, 1, static_cast<int>(std::min<long long>(left, 1000)));
+    }
+}
+
+std::optional<std::uint8_t> SimLine::ReadWithin(int milliseconds) {
+    return Read(Clock::now() + std::chrono::milliseconds(milliseconds));
+}
+
+std::uint8_t SimLine::ReadForever() {
+    for (;;) {
+        if (auto b = ReadWithin(60000)) return *b;
+    }
+}
+
+void SimLine::Ignore(Clock::time_point deadline) {
+    while (Read(deadline)) {
+    }
+}
+
+void SimLine::Send(std::uint8_t byte) { Put(byte, 'R'); }
+
+void SimLine::Send(const std::vector<std::uint8_t>& bytes) {
+    for (std::uint8_t b : bytes) Put(b, 'R');
+}
+
+void SimLine::Put(std::uint8_t byte, char tag) {
+    if (baudTiming_) {
+        lineFree_ = std::max(lineFree_, Clock::now()) + kCharTime;
+        std::this_thread::sleep_until(lineFree_);
+    }
+    for (;;) {
+        const ssize_t n = ::write(fd_, &byte, 1);
+        if (n == 1) break;
+        if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+            pollfd p{fd_, POLLOUT, 0};
+            poll(&p, 1, 100);
+            continue;
+        }
+        std::perror("tarn-radio-sim: write");
+        std::exit(1);
+    }
+    Log(tag, byte);
+}
+
+void SimLine::Note(const std::string& text) {
+    if (!log_) return;
+    std::fprintf(log_, "# %s\n", text.c_str());
+    std::fflush(log_);
+}
+
+void SimLine::Log(char tag, std::uint8_t byte) {
+    if (!log_) return;
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
+    std::fprintf(log_, "%.3f %c %02X\n", ms, tag, byte);
+    std::fflush(log_);
+}
+
+}  // namespace tarn::sim

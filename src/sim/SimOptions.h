@@ -1,0 +1,42 @@
+#pragma once
+// tarn-radio-sim's command line: where its image comes from and goes, its timing, and the faults it plays.
+#include <optional>
+#include <string>
+
+namespace tarn::sim {
+
+// A cut in a read block: only the block's first `bytes` bytes are sent.
+struct BlockCut {
+    int block = -1;
+    int bytes = 0;
+};
+
+struct SimOptions {
+    std::string imagePath;  // empty: the built-in image
+    std::string outPath;    // where a written image (and alignment writes) are saved
+    std::string logPath;    // every byte on the line, with the time in ms
+    bool baudTiming = false;
+    bool echo = true;
+    bool silent = false;
+    int powerCycleMs = -1;  // >= 0: silent to the first probe of a handshake, then 0x50 after this many ms
+    bool ackWithCommand = false;  // alignment commands acknowledged with their own command byte
+    int blockSize = 128;
+    bool overrun = false;
+    int lengthBlock = -1;
+    int lengthValue = 0;
+    int badChecksumBlock = -1;
+    BlockCut cut;
+    BlockCut hangup;
+    int rejectBlock = -1;
+    int ignoreBlock = -1;
+    int hangupWriteBlock = -1;
+    std::optional<int> modelId;       // bytes 4..5
+    std::optional<int> hardwareBits;  // low four bits of byte 7
+};
+
+// Parses the arguments after the program name; on a usage error returns nothing and sets `error`.
+std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& error);
+
+extern const char* const kSimUsage;
+
+}  // namespace tarn::sim

@@ -1,0 +1,263 @@
+#include "VirtualRadio.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "model/ImageChecksum.h"
+
+namespace tarn::sim {
+namespace {
+
+constexpr std::uint8_t kRequestImage = 0x70;
+constexpr std::uint8_t kRadioReady = 0x50;
+constexpr std::uint8_t kBlockType = 0x20;
+constexpr std::uint8_t kWakeUp = 0x60;
+constexpr std::uint8_t kAlignRequest = 0x38;
+constexpr std::uint8_t kAlignHandshake = 0x30;
+constexpr std::uint8_t kAck = 0x06;
+constexpr std::uint8_t kNak = 0x15;
+
+// How long the radio waits for the next byte inside a block or an exchange before it gives up.
+constexpr int kByteWaitMs = 3000;
+
+std::uint8_t Sum(const std::vector<std::uint8_t>& bytes) {
+    std::uint8_t s = 0;
+    for (std::uint8_t b : bytes) s = static_cast<std::uint8_t>(s + b);
+    return s;
+}
+
+bool WriteFileAtomically(const std::string& path, const CloneImage& image) {
+    const std::string temp = path + ".part";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) return false;
+    const ImageTrailer trailer{};
+    bool ok = std::fwrite(image.data(), 1, image.size(), f) == image.size() &&
+              std::fwrite(trailer.data(), 1, trailer.size(), f) == trailer.size();
+    ok = std::fflush(f) == 0 && fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    return ok && std::rename(temp.c_str(), path.c_str()) == 0;
+}
+
+}  // namespace
+
+CloneImage BuiltInImage() {
+    CloneImage image{};
+    for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    image[0] = 0x01;
+    image[1] = 0x20;
+    image[kModelIdOffset] = 0x00;
+    image[kModelIdOffset + 1] = 0x02;
+    image[6] = 0x00;
+    image[kHardwareConfigOffset] = 0x01;
+    for (std::size_t i = 0; i < kAlignmentBlockSize; ++i) image[kAlignmentBlockOffset + i] = static_cast<std::uint8_t>(0x80 + i);
+    for (std::size_t i = 0; i < kAdjustmentBlockSize; ++i) image[kAdjustmentBlockOffset + i] = static_cast<std::uint8_t>(0x40 + i);
+    const std::uint8_t identity[kIdentitySize] = {'T', 'A', 'R', 'N', '-', 'S', 'I', 'M', 0x12, 0x34, 0x56, 0x78};
+    for (std::size_t i = 0; i < kIdentitySize; ++i) image[kIdentityOffset + i] = identity[i];
+    for (std::size_t i = kIdentityOffset + kIdentitySize; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i ^ 0xA5);
+    StoreAdjustmentChecksum(image);
+    return image;
+}
+
+VirtualRadio::VirtualRadio(SimLine& line, const SimOptions& options, const CloneImage& memory)
+    : line_(line), options_(options), memory_(memory) {
+    if (options_.modelId) {
+        memory_[kModelIdOffset] = static_cast<std::uint8_t>(*options_.modelId >> 8);
+        memory_[kModelIdOffset + 1] = static_cast<std::uint8_t>(*options_.modelId & 0xFF);
+    }
+    if (options_.hardwareBits) {
+        memory_[kHardwareConfigOffset] =
+            static_cast<std::uint8_t>((memory_[kHardwareConfigOffset] & 0xF0) | *options_.hardwareBits);
+    }
+}
+
+void VirtualRadio::Run() {
+    for (;;) {
+        const std::uint8_t byte = line_.ReadForever();
+        if (options_.silent) continue;
+        if (byte == kRequestImage) {
+            if (Handshake(kRequestImage)) SendImage();
+        } else if (byte == kWakeUp && readDone_) {
+            readDone_ = false;
+            ReceiveImage();
+        } else if (byte == kAlignRequest && readDone_) {
+            readDone_ = false;
+            line_.Note("alignment requested");
+            const auto probe = line_.ReadWithin(kByteWaitMs);
+            if (probe == kAlignHandshake && Handshake(kAlignHandshake)) AlignmentMode();
+        }
+    }
+}
+
+bool VirtualRadio::Handshake(std::uint8_t request) {
+    if (options_.powerCycleMs >= 0) {
+        line_.Note("switched off; on again in " + std::to_string(options_.powerCycleMs) + " ms");
+        line_.Ignore(Clock::now() + std::chrono::milliseconds(options_.powerCycleMs));
+        line_.Send(kRadioReady);
+        if (request == kRequestImage) {
+            // The program answers 0x20 and asks again with 0x70.
+            for (;;) {
+                const auto b = line_.ReadWithin(kByteWaitMs);
+                if (!b) return false;
+                if (*b == kRequestImage) return true;
+            }
+        }
+    } else if (request == kAlignHandshake) {
+        line_.Send(kRadioReady);
+    } else {
+        return true;  // the first byte of the image answers the request
+    }
+    // After 0x50 the program confirms the alignment handshake with one more 0x30.
+    return line_.ReadWithin(kByteWaitMs) == kAlignHandshake;
+}
+
+int VirtualRadio::ReadBlockCount() const {
+    return static_cast<int>((kImageSize + options_.blockSize - 1) / options_.blockSize);
+}
+
+std::vector<std::uint8_t> VirtualRadio::ReadBlock(int number) const {
+    const std::size_t start = static_cast<std::size_t>(number) * options_.blockSize;
+    std::size_t count = std::min<std::size_t>(options_.blockSize, kImageSize - start);
+    if (options_.overrun) count = options_.blockSize;
+    std::vector<std::uint8_t> block{kBlockType, static_cast<std::uint8_t>(count + 2), static_cast<std::uint8_t>(number)};
+    for (std::size_t i = 0; i < count; ++i) block.push_back(start + i < kImageSize ? memory_[start + i] : 0);
+    if (number == options_.lengthBlock) block[1] = static_cast<std::uint8_t>(options_.lengthValue);
+    std::uint8_t sum = Sum(block);
+    if (number == options_.badChecksumBlock) sum = static_cast<std::uint8_t>(sum + 1);
+    block.push_back(sum);
+    return block;
+}
+
+void VirtualRadio::SendImage() {
+    const int blocks = ReadBlockCount();
+    for (int n = 0; n < blocks; ++n) {
+        const auto block = ReadBlock(n);
+        for (const BlockCut& cut : {options_.cut, options_.hangup}) {
+            if (cut.block != n) continue;
+            line_.Send(std::vector<std::uint8_t>(block.begin(), block.begin() + std::min<std::size_t>(cut.bytes, block.size())));
+            if (&cut == &options_.hangup) HangUp();
+            line_.Note("read block " + std::to_string(n) + " cut");
+            return;
+        }
+        line_.Send(block);
+        const auto answer = line_.ReadWithin(kByteWaitMs);
+        if (answer != kAck) {
+            line_.Note("read block " + std::to_string(n) + " not acknowledged");
+            return;
+        }
+    }
+    line_.Note("image read");
+    readDone_ = true;
+}
+
+void VirtualRadio::ReceiveImage() {
+    CloneImage incoming = memory_;
+    std::size_t position = 0;
+    for (int n = 0; position < kImageSize; ++n) {
+        std::vector<std::uint8_t> block;
+        const auto command = line_.ReadWithin(kByteWaitMs);
+        if (!command) return;
+        if (n == options_.hangupWriteBlock) HangUp();
+        block.push_back(*command);
+        const auto length = line_.ReadWithin(kByteWaitMs);
+        if (!length || *length < 2) return;
+        block.push_back(*length);
+        for (int i = 0; i < *length; ++i) {  // block number, data, checksum
+            const auto b = line_.ReadWithin(kByteWaitMs);
+            if (!b) return;
+            block.push_back(*b);
+        }
+        const std::uint8_t checksum = block.back();
+        block.pop_back();
+        const std::size_t count = block.size() - 3;
+        const std::string name = "write block " + std::to_string(n);
+        if (n == options_.ignoreBlock) {
+            line_.Note(name + " received, not answering");
+            return;
+        }
+        if (n == options_.rejectBlock || Sum(block) != checksum || count > kImageSize - position) {
+            line_.Note(name + " rejected");
+            line_.Send(kNak);
+            return;
+        }
+        std::copy(block.begin() + 3, block.end(), incoming.begin() + static_cast<long>(position));
+        position += count;
+        line_.Send(kAck);
+    }
+    memory_ = incoming;
+    line_.Note("image written");
+    Save();
+}
+
+void VirtualRadio::AlignmentMode() {
+    line_.Note("alignment mode");
+    for (;;) {
+        const std::uint8_t command = line_.ReadForever();
+        const auto length = line_.ReadWithin(kByteWaitMs);
+        if (!length || *length < 1) continue;
+        std::vector<std::uint8_t> frame{command, *length};
+        bool complete = true;
+        for (int i = 0; i < *length && complete; ++i) {  // parameters and checksum
+            const auto b = line_.ReadWithin(kByteWaitMs);
+            if (b) frame.push_back(*b);
+            complete = b.has_value();
+        }
+        if (!complete) continue;
+        const std::uint8_t checksum = frame.back();
+        frame.pop_back();
+        if (Sum(frame) != checksum) {
+            line_.Send(kNak);
+            continue;
+        }
+        const std::vector<std::uint8_t> params(frame.begin() + 2, frame.end());
+        const std::size_t address = params.size() >= 2 ? (params[0] << 8 | params[1]) * 2u : kImageSize;
+        switch (command) {
+            case 0x31: ReplyAlign(command, {0x80, 0x10, 0x20, 0x30, 0x40, 0x55}); break;
+            case 0x3C: ReplyAlign(command, {0x00, 0xB4}); break;
+            case 0xF0:
+            case 0xF1:
+                if (address + 1 >= kImageSize || (command == 0xF1 && params.size() < 4)) {
+                    line_.Send(kNak);
+                    break;
+                }
+                if (command == 0xF1) {
+                    memory_[address] = params[2];
+                    memory_[address + 1] = params[3];
+                    Save();
+                }
+                ReplyAlign(command, {memory_[address], memory_[address + 1]});
+                break;
+            default:
+                line_.Send(options_.ackWithCommand ? command : kAck);
+                if (command == kAlignRequest) {
+                    line_.Note("alignment mode ended");
+                    return;
+                }
+        }
+    }
+}
+
+void VirtualRadio::ReplyAlign(std::uint8_t command, const std::vector<std::uint8_t>& data) {
+    std::vector<std::uint8_t> reply{command, static_cast<std::uint8_t>(data.size() + 1)};
+    for (std::uint8_t b : data) reply.push_back(b);
+    reply.push_back(Sum(reply));
+    line_.Send(reply);
+    const auto answer = line_.ReadWithin(kByteWaitMs);
+    if (answer != kAck) line_.Note("alignment reply not acknowledged");
+}
+
+void VirtualRadio::Save() {
+    if (options_.outPath.empty()) return;
+    if (!WriteFileAtomically(options_.outPath, memory_)) {
+        std::fprintf(stderr, "tarn-radio-sim: cannot write %s\n", options_.outPath.c_str());
+    }
+}
+
+void VirtualRadio::HangUp() {
+    line_.Note("hang-up");
+    std::exit(0);
+}
+
+}  // namespace tarn::sim

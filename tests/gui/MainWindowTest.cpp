@@ -1,0 +1,249 @@
+// The main window: title, size, command enabling, View > Item, the Visible and Configuration dialogs,
+// help keys, the clock and closing with the save prompt.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include "GuiTestSupport.h"
+#include "app/CommandIds.h"
+#include "app/ConfigurationDialog.h"
+#include "app/MainWindow.h"
+#include "app/VisibleDialog.h"
+#include "channels/ChannelView.h"
+#include "settings/EnterComboBox.h"
+
+namespace tarn::gui {
+namespace {
+
+// Runs `act` on the modal dialog of type D once it is up.
+template <typename D, typename F>
+void WhenDialogShows(F act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        act(dialog);
+    });
+}
+
+struct ShownWindow {
+    explicit ShownWindow(AppContext& app) : window(app) {
+        window.SetHelpOpener([this](const QUrl& url) { opened.push_back(url); });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.View()->setFocus();
+        QApplication::processEvents();
+    }
+    MainWindow window;
+    std::vector<QUrl> opened;
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void TitleSizeAndEnabling() {
+        test::Workspace ws;
+        ws.WriteIni("[Initialize]\nCX=300\nCY=700\n");
+        auto app = ws.MakeApp();
+        MainWindow window(*app);
+        QCOMPARE(window.windowTitle(), QStringLiteral("<none> - TarnWin for Corvane"));
+        QCOMPARE(window.size(), QSize(860, 700));
+        QCOMPARE(window.minimumSize(), QSize(860, 640));
+        QVERIFY(!window.Action(command::kAlign)->isEnabled());
+        for (int id : {command::kUpload, command::kDownload, command::kSystem, command::kCommon, command::kVfoHome,
+                       command::kConfigure, command::kAbout}) {
+            QVERIFY(window.Action(id)->isEnabled());
+        }
+        QCOMPARE(window.IdleText(),
+                 QStringLiteral("F1 for Help   F2 for Mode Change  F3 for DCS Complement   F10 for Menus"));
+        QVERIFY(QRegularExpression(QStringLiteral("^ \\d{1,2}:\\d\\d$")).match(window.ClockPaneText()).hasMatch());
+        QCOMPARE(window.EditMenu()->actions().size(), 2);
+    }
+
+    void MaintenanceModeTitleAndAlign() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        app->maintenanceMode = true;
+        MainWindow window(*app);
+        QCOMPARE(window.windowTitle(), QStringLiteral("<none> - TarnWin for Corvane (M)"));
+        QVERIFY(window.Action(command::kAlign)->isEnabled());
+    }
+
+    void ItemEntriesFollowTheFlags() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        MainWindow window(*app);
+        QVERIFY(window.ItemAction(3)->isChecked());
+        window.ItemAction(3)->trigger();
+        QVERIFY(!window.ItemAction(3)->isChecked());
+        QCOMPARE(window.View()->Grid()->columnWidth(5), 0);
+        window.ItemAction(3)->trigger();
+        QVERIFY(window.ItemAction(3)->isChecked());
+        QVERIFY(window.View()->Grid()->columnWidth(5) > 0);
+    }
+
+    void VisibleDialogAppliesOnOkAndAlwaysWritesTheKeys() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        MainWindow window(*app);
+        WhenDialogShows<VisibleDialog>([](VisibleDialog* d) {
+            d->Box(0)->setFocus();
+            QTest::keyClick(d->Box(0), Qt::Key_Return);  // Enter on a box toggles it
+            QVERIFY(d->isVisible());
+            d->Box(4)->setChecked(false);
+            d->accept();
+        });
+        window.Action(command::kVisible)->trigger();
+        QCOMPARE(app->settings.itemVisible[0], 0);
+        QCOMPARE(app->settings.itemVisible[4], 0);
+        QCOMPARE(window.View()->Grid()->columnWidth(1), 0);
+        QCOMPARE(window.View()->Grid()->columnWidth(8), 0);
+        QVERIFY(!window.ItemAction(0)->isChecked());
+
+        WhenDialogShows<VisibleDialog>([](VisibleDialog* d) {
+            d->Box(0)->setChecked(true);
+            d->reject();
+        });
+        window.Action(command::kVisible)->trigger();
+        QCOMPARE(app->settings.itemVisible[0], 0);
+        QSettings ini(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
+        QCOMPARE(ini.value("ITEM/ITEM0").toInt(), 0);
+        QCOMPARE(ini.value("ITEM/ITEM4").toInt(), 0);
+    }
+
+    void ConfigurationCancelKeepsThePortTypeAndOkWithoutChangesKeepsThePort() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        app->settings.portType = PortType::InterfaceUnit;
+        app->settings.comPort = 5;
+        MainWindow window(*app);
+        WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) {
+            QVERIFY(d->InterfaceUnitBox()->isChecked());
+            QCOMPARE(d->PortBox()->currentText(), QStringLiteral("COM 5"));
+            d->InterfaceUnitBox()->click();
+            d->reject();
+        });
+        window.Action(command::kConfigure)->trigger();
+        QCOMPARE(app->settings.portType, PortType::InterfaceUnit);
+
+        WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) { d->OkButton()->click(); });
+        window.Action(command::kConfigure)->trigger();
+        QCOMPARE(app->settings.comPort, 5);
+        QCOMPARE(app->settings.portType, PortType::InterfaceUnit);
+        QCOMPARE(app->port.Port(), nullptr);
+        QCOMPARE(window.View()->HeaderValue(2), QStringLiteral("COM5"));
+    }
+
+    void ConfigurationTakesATypedDevicePath() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        app->settings.portType = PortType::InterfaceUnit;
+        MainWindow window(*app);
+        WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) {
+            d->PortBox()->setFocus();
+            QTest::keyClick(d->PortBox(), Qt::Key_Return);  // Enter opens the list, it does not close the dialog
+            d->PortBox()->hidePopup();
+            QVERIFY(d->isVisible());
+            d->PortBox()->setEditText(QStringLiteral("/dev/tarn-test-port"));
+            d->OkButton()->click();
+        });
+        window.Action(command::kConfigure)->trigger();
+        QCOMPARE(app->settings.portName, std::string("/dev/tarn-test-port"));
+        QCOMPARE(window.View()->HeaderValue(2), QStringLiteral("/dev/tarn-test-port"));
+        QSettings ini(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
+        QCOMPARE(ini.value("Initialize/PORT_NAME").toString(), QStringLiteral("/dev/tarn-test-port"));
+    }
+
+    void ConfigurationListsTheComPortsAndTheFoundDevices() {
+        ProgramSettings settings;
+        settings.portName = "/dev/ttyUSB3";
+        ConfigurationDialog dialog(settings, {{"/dev/ttyUSB3", "FT232R USB UART"}});
+        QCOMPARE(dialog.PortBox()->count(), 17);
+        QCOMPARE(dialog.PortBox()->itemText(0), QStringLiteral("COM 1"));
+        QCOMPARE(dialog.PortBox()->itemText(15), QStringLiteral("COM 16"));
+        QCOMPARE(dialog.PortBox()->currentIndex(), 16);
+        QVERIFY(dialog.PortBox()->currentText().contains(QStringLiteral("FT232R")));
+        QCOMPARE(dialog.Result().portName, std::string("/dev/ttyUSB3"));
+        dialog.PortBox()->setCurrentIndex(11);
+        QCOMPARE(dialog.Result().comPort, 12);
+        QVERIFY(dialog.Result().portName.empty());
+    }
+
+    void F1AsksForTheGridColumnAndShiftF1DoesNothing() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        ShownWindow shown(*app);
+        QTableView* grid = shown.window.View()->Grid();
+        grid->setCurrentIndex(grid->model()->index(0, 4));
+        QTest::keyClick(grid, Qt::Key_F1, Qt::ShiftModifier);
+        QCOMPARE(shown.opened.size(), 0u);
+        QTest::keyClick(grid, Qt::Key_F1);
+        QCOMPARE(shown.opened.size(), 1u);
+        QCOMPARE(shown.opened[0].fragment(), QStringLiteral("channel-grid"));
+        shown.window.Action(command::kGetStarted)->trigger();
+        QCOMPARE(shown.opened.back().fragment(), QStringLiteral("get-started"));
+        shown.window.Action(command::kHelpFinder)->trigger();
+        QVERIFY(shown.opened.back().fragment().isEmpty());
+        QVERIFY(shown.opened.back().path().endsWith(QStringLiteral("/doc/user-guide.html")));
+    }
+
+    void ClosingAsksOnlyWhenSomethingChanged() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        {
+            ShownWindow shown(*app);
+            QVERIFY(shown.window.close());
+            QVERIFY(ws.prompter.shown.empty());
+        }
+        app->document.SetModified(true);
+        ShownWindow shown(*app);
+        ws.prompter.answers = {Answer::Cancel};
+        QVERIFY(!shown.window.close());
+        QCOMPARE(ws.prompter.shown.size(), 1u);
+        QVERIFY(ws.prompter.shown[0].text.find("<none>") != std::string::npos);
+        QVERIFY(app->document.Modified());
+        // Yes, then a cancelled Save As: nothing is lost, the window stays.
+        ws.prompter.answers = {Answer::Yes};
+        QVERIFY(!shown.window.close());
+        QVERIFY(app->document.Modified());
+        ws.prompter.answers = {Answer::No};
+        shown.window.resize(1000, 700);
+        QVERIFY(shown.window.close());
+        QSettings ini(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
+        QCOMPARE(ini.value("Initialize/CX").toInt(), 1000);
+        QCOMPARE(ini.value("Initialize/CY").toInt(), 700);
+    }
+
+    void FileCommandsGoThroughTheDocument() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        MainWindow window(*app);
+        const QString path = ws.File(QStringLiteral("saved.trn"));
+        ws.prompter.files = {path.toStdString()};
+        window.Action(command::kFileSaveAs)->trigger();
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(window.windowTitle(), path + QStringLiteral(" - TarnWin for Corvane"));
+        QCOMPARE(ws.prompter.fileRequests.back().filter, std::string("Tarn Files(*.TRN)|*.TRN||"));
+
+        window.Action(command::kFileNew)->trigger();
+        QCOMPARE(window.windowTitle(), QStringLiteral("<none> - TarnWin for Corvane"));
+        ws.prompter.files = {path.toStdString()};
+        window.Action(command::kFileOpen)->trigger();
+        QCOMPARE(window.windowTitle(), path + QStringLiteral(" - TarnWin for Corvane"));
+        QCOMPARE(app->recent.Entries().front(), path.toStdString());
+        QSettings ini(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
+        QCOMPARE(ini.value("Recent File List/File1").toString(), path);
+    }
+};
+
+}  // namespace tarn::gui
+
+QTEST_MAIN(tarn::gui::MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,116 @@
+// Start-up: the configuration file with its defaults and corrections, the maintenance password, and
+// the single running copy.
+#include <QLineEdit>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "GuiTestSupport.h"
+#include "app/IniConfig.h"
+#include "app/PasswordDialog.h"
+#include "app/SingleInstance.h"
+
+namespace tarn::gui {
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void MissingIniIsCreatedWithDefaults() {
+        test::Workspace ws;
+        IniConfig ini(ws.Path());
+        const ProgramSettings s = ini.ReadAtStart();
+        QCOMPARE(s.portType, PortType::ComPort);
+        QCOMPARE(s.comPort, 1);
+        QCOMPARE(s.windowWidth, 860);
+        QCOMPARE(s.windowHeight, 640);
+        QSettings written(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
+        QCOMPARE(written.value("Initialize/PORT_TYPE").toInt(), 0);
+        QCOMPARE(written.value("Initialize/COM_PORT").toInt(), 1);
+        for (int i = 0; i < 11; ++i) QCOMPARE(written.value(QStringLiteral("ITEM/ITEM%1").arg(i)).toInt(), 1);
+    }
+
+    void BadValuesAreCorrectedAndWrittenBack() {
+        test::Workspace ws;
+        ws.WriteIni("[Initialize]\nPORT_TYPE=7\nCOM_PORT=0\nCX=300\nCY=2000\n[ITEM]\nITEM3=0\nITEM4=5\nITEM5=abc\n");
+        IniConfig ini(ws.Path());
+        const ProgramSettings s = ini.ReadAtStart();
+        QCOMPARE(s.portType, PortType::ComPort);
+        QCOMPARE(s.comPort, 1);
+        QCOMPARE(s.windowWidth, 860);
+        QCOMPARE(s.windowHeight, 2000);
+        QCOMPARE(s.itemVisible[3], 0);
+        QCOMPARE(s.itemVisible[4], 1);  // anything but 0 or 1 shows the column
+        QCOMPARE(s.itemVisible[5], 0);  // no digits read as 0
+        QSettings written(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
+        QCOMPARE(written.value("Initialize/PORT_TYPE").toInt(), 0);
+        QCOMPARE(written.value("Initialize/COM_PORT").toInt(), 1);
+        QCOMPARE(written.value("ITEM/ITEM4").toInt(), 1);
+    }
+
+    void PortNameAndRecentFilesRoundTrip() {
+        test::Workspace ws;
+        {
+            IniConfig ini(ws.Path());
+            ProgramSettings s = ini.ReadAtStart();
+            s.portType = PortType::InterfaceUnit;
+            s.portName = "/dev/ttyUSB0";
+            s.windowWidth = 1000;
+            ini.WriteAll(s);
+            RecentFileList recent;
+            recent.Add("/a/one.trn");
+            recent.Add("/b/two words.trn");
+            ini.WriteRecentFiles(recent);
+        }
+        IniConfig again(ws.Path());
+        const ProgramSettings s = again.ReadAtStart();
+        QCOMPARE(s.portType, PortType::InterfaceUnit);
+        QCOMPARE(s.portName, std::string("/dev/ttyUSB0"));
+        QCOMPARE(s.windowWidth, 1000);
+        QCOMPARE(again.ReadRecentFiles().Entries(), (std::vector<std::string>{"/b/two words.trn", "/a/one.trn"}));
+    }
+
+    void PasswordDialogMasksAndLowersWhatIsTyped() {
+        PasswordDialog dialog;
+        QCOMPARE(dialog.Edit()->echoMode(), QLineEdit::Password);
+        QTest::keyClicks(dialog.Edit(), QStringLiteral("MiRel-Toska"));
+        QCOMPARE(dialog.Entered(), QStringLiteral("mirel-toska"));
+    }
+
+    void RightPasswordWithOkGivesMaintenanceMode() {
+        QCOMPARE(RunPassword(QStringLiteral("MIREL-TOSKA"), true), true);
+        QCOMPARE(RunPassword(QStringLiteral("mirel-tosk"), true), false);
+        QCOMPARE(RunPassword(QStringLiteral("mirel-toska"), false), false);
+    }
+
+    void SecondCopyAsksTheFirstToComeForward() {
+        const QString key = QStringLiteral("tarn-test-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(key);
+        QVERIFY(first.Claim());
+        QSignalSpy raised(&first, &SingleInstance::RaiseRequested);
+        SingleInstance second(key);
+        QVERIFY(!second.Claim());
+        QVERIFY(raised.wait(2000));
+    }
+
+private:
+    // Types `text` into the password dialog and ends it with OK or Cancel.
+    static bool RunPassword(const QString& text, bool ok) {
+        QTimer::singleShot(0, [text, ok] {
+            auto* dialog = qobject_cast<PasswordDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->Edit(), text);
+            if (ok) {
+                dialog->accept();
+            } else {
+                dialog->reject();
+            }
+        });
+        return AskMaintenancePassword();
+    }
+};
+
+}  // namespace tarn::gui
+
+QTEST_MAIN(tarn::gui::StartUpTest)
+#include "StartUpTest.moc"
