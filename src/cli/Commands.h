@@ -21,6 +21,7 @@ inline constexpr int kExitUsage = 2;
 
 int RunNew(const Args& args);
 int RunInfo(const Args& args);
+int RunListing(const Args& args);
 int RunUpload(const Args& args);
 int RunDownload(const Args& args);
 

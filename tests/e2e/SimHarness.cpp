@@ -1,5 +1,6 @@
 #include "SimHarness.h"
 
+#include <gtest/gtest.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -217,6 +218,10 @@ RunningJob::RunningJob(TransferOperation operation, const std::string& port, con
 }
 
 JobOutcome RunningJob::Finish() {
+    if (!events_.WaitFor({Event::Done, 0})) {
+        ADD_FAILURE() << "the job did not end by the deadline; cancelling it";
+        job_->RequestCancel();
+    }
     job_->Join();
     JobOutcome out;
     out.seconds = std::chrono::duration<double>(Clock::now() - start_).count();

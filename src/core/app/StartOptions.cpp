@@ -28,6 +28,8 @@ StartOptions ParseStartOptions(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         if (a == "--screenshot" && i + 1 < args.size()) {
             options.screenshot = args[++i];
+        } else if (a == "--port" && i + 1 < args.size()) {
+            options.port = args[++i];
         } else if (a == "--quit-when-shown") {
             options.quitWhenShown = true;
         } else if (IsOption(a)) {

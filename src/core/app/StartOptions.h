@@ -12,6 +12,7 @@ struct StartOptions {
     std::optional<std::string> fileToOpen; // the first argument that is not an option
     std::optional<std::string> screenshot; // --screenshot PATH: save a picture of the window, then quit
     bool quitWhenShown = false;            // --quit-when-shown: report start-up time and memory, then quit
+    std::optional<std::string> port;       // --port COMn|PATH: the serial port, as if chosen in Configure
     std::vector<std::string> unknownOptions;
 };
 

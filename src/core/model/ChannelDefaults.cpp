@@ -16,22 +16,14 @@ constexpr std::array<std::int32_t, 32> kBrsFrequencies{
     151685000, 151715000, 151745000, 151775000, 151865000, 151895000, 151925000, 152700000,
     154490000, 154515000, 154540000, 154600000, 154655000, 158400000, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
-// The fields the WX and BRS defaults share with each other.
-void SetListeningChannel(ChannelEntry& entry, std::uint32_t band, std::int32_t hz) {
+// A cleared channel that listens on `hz` in `band`, with its TAG shown.
+void SetListeningChannel(ChannelEntry& entry, std::uint32_t band, std::int32_t hz, const std::string& tag) {
+    ClearChannel(entry);
     entry.Mode = band;
     entry.Band = band;
     entry.RxFrequency = hz;
-    entry.TxFrequency = 0;
-    entry.ShiftOffset = 0;
-    entry.ToneType = kToneNone;
-    entry.CtcssEncode = entry.DcsDecode = entry.DcsEncode = entry.CtcssDecode = 0;
-    entry.CtcssIndex = entry.DcsIndex = 0;
-    entry.TxPower = 1;
-    entry.ClockShift = 1;
     entry.TagDisplay = 1;
-    entry.Scan = 0;
-    entry.ShiftMode = kShiftSimplex;
-    entry.Narrow = 0;
+    SetTag(entry, tag);
 }
 
 std::string Numbered(const char* format, std::size_t number) {
@@ -65,11 +57,8 @@ void ClearChannel(ChannelEntry& entry) {
 }
 
 void ApplyWxDefault(ChannelEntry& entry, std::size_t slot) {
-    SetListeningChannel(entry, kBandWx, kWxFrequencies[slot - kWxFirstSlot]);
-    SetTag(entry, Numbered("WX-%2.2d", slot - kWxFirstSlot + 1));
-    entry.Step = 5;
-    entry.RxUnit = 1;
-    entry.TxUnit = 1;
+    SetListeningChannel(entry, kBandWx, kWxFrequencies[slot - kWxFirstSlot],
+                        Numbered("WX-%2.2d", slot - kWxFirstSlot + 1));
 }
 
 void ApplyBrsDefault(ChannelEntry& entry, std::size_t slot) {
@@ -79,8 +68,7 @@ void ApplyBrsDefault(ChannelEntry& entry, std::size_t slot) {
         entry.Empty = 1;
         return;
     }
-    SetListeningChannel(entry, kBandBrs, hz);
-    SetTag(entry, Numbered("ch %2.2d", slot - kBrsFirstSlot + 1));
+    SetListeningChannel(entry, kBandBrs, hz, Numbered("ch %2.2d", slot - kBrsFirstSlot + 1));
     const bool offGrid = hz % 5000 != 0;
     entry.Step = offGrid ? 2 : 0;
     entry.RxUnit = entry.TxUnit = offGrid ? 1 : 0;

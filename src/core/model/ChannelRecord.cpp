@@ -58,16 +58,14 @@ void RewriteErasedRecord(CloneImage& image, std::size_t offset) {
     r[kTxCountByte + 1] = 0;
 }
 
-std::int32_t ClassifiedRxFrequency(ChannelEntry& entry, std::size_t offset, const BandContext& context,
-                                   bool applyDefaultsOnChange) {
+// The receive frequency as the record at `offset` keeps it: classified and rounded for MR, BOOK and VFO/HOME
+// records, with `band` set to the band found; only converted to MHz and back for WX and BRS records.
+std::int32_t RecordRxFrequency(const ChannelEntry& entry, std::size_t offset, const BandContext& context,
+                               std::uint32_t& band) {
     double mhz = HzToMhz(entry.RxFrequency);
-    if (!IsClassified(offset)) return MhzToHz(mhz);
-    std::size_t slot = 0;
-    const std::uint32_t band = ClassifyFrequency(entry, mhz, entry.Step, slot, context);
-    if (!applyDefaultsOnChange || band != entry.Band) {
-        entry.Band = band;
-        entry.Mode = band;
-        if (applyDefaultsOnChange) ApplyBandDefaults(entry, context);
+    if (IsClassified(offset)) {
+        std::size_t slot = 0;
+        band = ClassifyFrequency(entry, mhz, entry.Step, slot, context);
     }
     return MhzToHz(mhz);
 }
@@ -138,12 +136,24 @@ void DecodeChannelRecord(CloneImage& image, std::size_t offset, ChannelEntry& en
     entry.Scan = (r[kFlagsByte] >> 4) & 1u;
     entry.Narrow = (r[kToneBandByte] >> 1) & 1u;
 
-    entry.RxFrequency = ClassifiedRxFrequency(entry, offset, context, true);
+    std::uint32_t band = entry.Band;
+    const std::int32_t rxFrequency = RecordRxFrequency(entry, offset, context, band);
+    if (band != entry.Band) {
+        entry.Band = band;
+        entry.Mode = band;
+        ApplyBandDefaults(entry, context);
+    }
+    entry.RxFrequency = rxFrequency;  // whatever the band defaults did to it
     entry.TxFrequency = SplitFrequency(entry);
 }
 
 void EncodeChannelRecord(ChannelEntry& entry, CloneImage& image, std::size_t offset, const BandContext& context) {
-    entry.RxFrequency = ClassifiedRxFrequency(entry, offset, context, false);
+    std::uint32_t band = entry.Band;
+    entry.RxFrequency = RecordRxFrequency(entry, offset, context, band);
+    if (IsClassified(offset)) {
+        entry.Band = band;
+        entry.Mode = band;
+    }
     if (entry.ShiftMode == kShiftSplit) entry.TxFrequency = SplitFrequency(entry);
 
     std::uint8_t* r = image.data() + offset;

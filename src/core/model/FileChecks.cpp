@@ -12,7 +12,8 @@ namespace tarn {
 
 FileCheck FileIsReadable(const std::string& path) {
     if (path.empty()) return FileCheck::CannotOpen;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a pipe without a writer has nothing to read rather than hanging the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return FileCheck::CannotOpen;
     unsigned char byte;
     ssize_t n;

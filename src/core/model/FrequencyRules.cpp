@@ -100,13 +100,6 @@ void Reclassify(ChannelEntry& entry, const BandContext& context) {
     entry.RxFrequency = MhzToHz(mhz);
 }
 
-void ResetPowerAndTones(ChannelEntry& entry) {
-    entry.TxPower = 1;
-    entry.ToneType = kToneNone;
-    entry.CtcssIndex = 0;
-    entry.DcsIndex = 0;
-}
-
 }  // namespace
 
 void ApplyBandDefaults(ChannelEntry& entry, const BandContext& context) {
@@ -114,11 +107,15 @@ void ApplyBandDefaults(ChannelEntry& entry, const BandContext& context) {
     switch (entry.Band) {
         case kBandAm:
         case kBandWfm:
-            ResetPowerAndTones(entry);
-            entry.Step = entry.Band == kBandAm ? 5 : 7;
+        case kBandWx:
+            entry.TxPower = 1;
+            entry.ToneType = kToneNone;
+            entry.CtcssIndex = 0;
+            entry.DcsIndex = 0;
+            entry.Step = entry.Band == kBandWfm ? 7 : 5;
             entry.RxUnit = 1;
             entry.TxUnit = 1;
-            Reclassify(entry, context);
+            if (entry.Band != kBandWx) Reclassify(entry, context);
             entry.ShiftMode = kShiftSimplex;
             entry.TxFrequency = 0;
             entry.ShiftOffset = 0;
@@ -135,15 +132,6 @@ void ApplyBandDefaults(ChannelEntry& entry, const BandContext& context) {
             } else {
                 entry.TxFrequency = 0;
             }
-            entry.ShiftOffset = 0;
-            break;
-        case kBandWx:
-            ResetPowerAndTones(entry);
-            entry.Step = 5;
-            entry.RxUnit = 1;
-            entry.TxUnit = 1;
-            entry.ShiftMode = kShiftSimplex;
-            entry.TxFrequency = 0;
             entry.ShiftOffset = 0;
             break;
         default:  // BRS and values outside the bands: nothing more

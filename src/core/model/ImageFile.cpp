@@ -59,15 +59,20 @@ std::string ResolvedTarget(const std::string& path) {
     return path;
 }
 
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+}
+
+// A short name in the target's folder, so that even a target name of the longest length can be saved.
 std::string TemporaryPathFor(const std::string& target) {
     static std::atomic<unsigned> counter{0};
-    return target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    return FolderOf(target) + "/.tarn-save-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
 }
 
 // Makes the rename itself durable.
 void SyncFolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const std::string folder = FolderOf(path);
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);

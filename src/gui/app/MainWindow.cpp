@@ -11,8 +11,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -31,7 +29,10 @@
 #include "app/ItemTexts.h"
 #include "app/ToolbarIcons.h"
 #include "app/VisibleDialog.h"
+#include "app/TransferCommand.h"
 #include "channels/ChannelView.h"
+#include "link/AccessGauge.h"
+#include "print/ListingPrinter.h"
 #include "ui/StringTable.h"
 
 namespace tarn::gui {
@@ -59,12 +60,14 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     : QMainWindow(parent),
       app_(app),
       view_(new ChannelView(app, this)),
+      listingPrinter_(new ListingPrinter(app, this)),
       activeTable_(&EnableTableFor(app.maintenanceMode)) {
     setCentralWidget(view_);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
     view_->SetContextMenu(editMenu_);
+    connect(listingPrinter_, &ListingPrinter::PrinterChanged, this, [this] { Refresh(2); });
 
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     resize(app.settings.windowWidth, app.settings.windowHeight);
@@ -124,9 +127,9 @@ void MainWindow::CreateMenus() {
     AddCommand(fileMenu_, kFileSave, QStringLiteral("&Save"), &MainWindow::OnSave, QKeySequence(Qt::CTRL | Qt::Key_S));
     AddCommand(fileMenu_, kFileSaveAs, QStringLiteral("Save &As..."), &MainWindow::OnSaveAs);
     fileMenu_->addSeparator();
-    AddCommand(fileMenu_, kFilePrint, QStringLiteral("&Print..."), &MainWindow::OnLaterCommand,
+    AddCommand(fileMenu_, kFilePrint, QStringLiteral("&Print..."), &MainWindow::OnPrint,
                QKeySequence(Qt::CTRL | Qt::Key_P));
-    AddCommand(fileMenu_, kFilePrintPreview, QStringLiteral("Print Pre&view"), &MainWindow::OnLaterCommand);
+    AddCommand(fileMenu_, kFilePrintPreview, QStringLiteral("Print Pre&view"), &MainWindow::OnPrintPreview);
     AddCommand(fileMenu_, kFilePrintSetup, QStringLiteral("P&rint Setup..."), &MainWindow::OnPrintSetup);
     fileMenu_->addSeparator();
     AddCommand(fileMenu_, kConfigure, QStringLiteral("&Configure"), &MainWindow::OnConfigure);
@@ -140,7 +143,8 @@ void MainWindow::CreateMenus() {
     QAction* paste = AddCommand(editMenu_, kEditPaste, QStringLiteral("&Paste"), &MainWindow::OnPaste);
     paste->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
 
-    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* viewMenu = viewMenu_;
     QMenu* itemMenu = viewMenu->addMenu(QStringLiteral("&Item"));
     AddCommand(itemMenu, kVisible, QStringLiteral("&Visible..."), &MainWindow::OnVisible);
     itemMenu->addSeparator();
@@ -162,8 +166,8 @@ void MainWindow::CreateMenus() {
     AddCommand(commonMenu, kVfoHome, QStringLiteral("&VFO && HOME..."), &MainWindow::OnLaterCommand);
 
     QMenu* radioMenu = menuBar()->addMenu(QStringLiteral("&Radio"));
-    AddCommand(radioMenu, kUpload, QStringLiteral("&Upload"), &MainWindow::OnLaterCommand);
-    AddCommand(radioMenu, kDownload, QStringLiteral("&Download"), &MainWindow::OnLaterCommand);
+    AddCommand(radioMenu, kUpload, QStringLiteral("&Upload"), &MainWindow::OnUpload);
+    AddCommand(radioMenu, kDownload, QStringLiteral("&Download"), &MainWindow::OnDownload);
 
     QMenu* alignMenu = menuBar()->addMenu(QStringLiteral("&Alignment"));
     AddCommand(alignMenu, kAlign, QStringLiteral("&Align..."), &MainWindow::OnLaterCommand);
@@ -205,6 +209,10 @@ void MainWindow::CreateToolBar() {
     add(kUpload, ToolbarIcon::Upload, QStringLiteral("Upload: read the radio"));
     bar->addSeparator();
     add(kHelpFinder, ToolbarIcon::Help, QStringLiteral("Help"));
+    viewMenu_->addSeparator();
+    QAction* showBar = bar->toggleViewAction();
+    showBar->setText(QStringLiteral("&Toolbar"));
+    viewMenu_->addAction(showBar);
 }
 
 void MainWindow::CreateStatusBar() {
@@ -221,6 +229,10 @@ void MainWindow::CreateStatusBar() {
     });
     timer->start(kClockIntervalMs);
     UpdateClock();
+    QAction* showStatus = viewMenu_->addAction(QStringLiteral("&Status Bar"));
+    showStatus->setCheckable(true);
+    showStatus->setChecked(true);
+    connect(showStatus, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
 }
 
 QString MainWindow::ClockPaneText() const { return clockLabel_->text(); }
@@ -313,15 +325,9 @@ void MainWindow::OnOpenRecent(std::size_t index) {
     }
 }
 
-void MainWindow::OnPrintSetup() {
-    QPrinter printer;
-    if (!app_.printerName.empty()) printer.setPrinterName(QString::fromStdString(app_.printerName));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    if (dialog.exec() != QDialog::Accepted) return;
-    app_.printerName = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().toStdString() : "";
-    Refresh(2);
-}
+void MainWindow::OnPrint() { listingPrinter_->Print(); }
+void MainWindow::OnPrintPreview() { listingPrinter_->Preview(); }
+void MainWindow::OnPrintSetup() { listingPrinter_->Setup(); }
 
 void MainWindow::OnConfigure() {
     ConfigurationDialog dialog(app_.settings, FindSerialDevices(), this);
@@ -334,6 +340,17 @@ void MainWindow::OnConfigure() {
         app_.port.Apply(app_.settings, app_.prompter);
     }
     Refresh(2);
+}
+
+void MainWindow::OnUpload() { RunTransfer(TransferOperation::Upload); }
+void MainWindow::OnDownload() { RunTransfer(TransferOperation::Download); }
+
+void MainWindow::RunTransfer(TransferOperation operation) {
+    TransferCommand command(operation, app_.document, app_.port, app_.settings, app_.maintenanceMode);
+    CAccessGauge gauge(command.Request(), command.Port(), command.WorkImage(), app_.prompter, this);
+    const bool cancelled = gauge.exec() != QDialog::Accepted;
+    command.Finish({cancelled, gauge.Job().ImageReplaced(), gauge.Job().RadioInAlignMode()});
+    Refresh(1);
 }
 
 void MainWindow::OnCopy() {

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/CommandEnableTable.h"
+#include "link/TransferJob.h"
 #include "model/DocumentObserver.h"
 
 class QLabel;
@@ -16,6 +17,7 @@ namespace tarn::gui {
 
 struct AppContext;
 class ChannelView;
+class ListingPrinter;
 
 class MainWindow : public QMainWindow, public DocumentObserver {
     Q_OBJECT
@@ -71,8 +73,15 @@ private:
     void OnSave();
     void OnSaveAs();
     void OnOpenRecent(std::size_t index);
+    void OnPrint();
+    void OnPrintPreview();
     void OnPrintSetup();
     void OnConfigure();
+    void OnUpload();
+    void OnDownload();
+    // Upload or Download: the port for the run, the model encoded, the progress window, then the
+    // outcome taken into the document and the whole view refreshed.
+    void RunTransfer(TransferOperation operation);
     void OnCopy();
     void OnPaste();
     void OnVisible();
@@ -84,10 +93,12 @@ private:
 
     AppContext& app_;
     ChannelView* view_;
+    ListingPrinter* listingPrinter_;
     const CommandEnableTable* activeTable_;
     std::map<int, QAction*> actions_;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> recentActions_;
     QLabel* idleLabel_ = nullptr;

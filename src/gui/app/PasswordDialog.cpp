@@ -1,6 +1,7 @@
 #include "app/PasswordDialog.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -25,7 +26,10 @@ PasswordDialog::PasswordDialog(QWidget* parent) : QDialog(parent), edit_(new QLi
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* label = new QLabel(QStringLiteral("Maintenance &password:"), this);
+    label->setBuddy(edit_);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
     layout->addWidget(edit_);
     layout->addWidget(buttons);
 }

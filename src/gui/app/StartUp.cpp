@@ -71,6 +71,10 @@ int RunTarn(QApplication& application) {
 
     GuiPrompter prompter;
     AppContext app(prompter, QDir::currentPath(), QCoreApplication::applicationDirPath().toStdString());
+    if (options.port && !ApplyPortChoice(app.settings, *options.port)) {
+        std::cerr << "tarn: --port takes COMn or a device path, not " << *options.port << '\n';
+        return 2;
+    }
     if (options.askMaintenancePassword) app.maintenanceMode = AskMaintenancePassword();
     app.printerName = QPrinterInfo::defaultPrinterName().toStdString();
 
@@ -83,7 +87,6 @@ int RunTarn(QApplication& application) {
     MainWindow window(app);
     prompter.SetParent(&window);
     QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, &MainWindow::BringToFront);
-    window.View()->Refresh();
     window.show();
     window.View()->setFocus();
 

@@ -1,5 +1,6 @@
 #include "channels/LockEdit.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -44,6 +45,11 @@ void CLockEdit::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CLockEdit::focusOutEvent(QFocusEvent* event) {
+    // The field's own context menu takes the focus only for a moment: typing goes on after it.
+    if (event->reason() == Qt::PopupFocusReason) {
+        CColorEdit::focusOutEvent(event);
+        return;
+    }
     if (!locked_) Lock(true);
     deselect();
     CColorEdit::focusOutEvent(event);

@@ -24,8 +24,10 @@ TEST(StartOptions, FirstNonOptionIsTheFileToOpen) {
     EXPECT_EQ(ParseStartOptions({"/home/a/radio.trn", "b.trn"}).fileToOpen, "/home/a/radio.trn");
     EXPECT_EQ(ParseStartOptions({"/x.trn"}).fileToOpen, "/x.trn");
     EXPECT_FALSE(ParseStartOptions({"/Embedding"}).fileToOpen);
-    const StartOptions o = ParseStartOptions({"--screenshot", "shot.png", "--quit-when-shown", "a.trn"});
+    const StartOptions o =
+        ParseStartOptions({"--screenshot", "shot.png", "--port", "/dev/pts/7", "--quit-when-shown", "a.trn"});
     EXPECT_EQ(o.screenshot, "shot.png");
+    EXPECT_EQ(o.port, "/dev/pts/7");
     EXPECT_TRUE(o.quitWhenShown);
     EXPECT_EQ(o.fileToOpen, "a.trn");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "model/ChannelFieldTexts.h"
@@ -13,18 +14,20 @@
 namespace tarn {
 namespace {
 
+using Bytes = std::vector<std::uint8_t>;
 constexpr std::size_t kMr1 = kMrRecordsOffset;
+constexpr std::size_t kMr2 = kMrRecordsOffset + kChannelRecordSize;
 constexpr std::size_t kWx1 = kWxRecordsOffset;
-constexpr std::size_t kBrs32 = kBrsRecordsOffset + 31 * kChannelRecordSize;
+constexpr std::size_t kWx2 = kWxRecordsOffset + kChannelRecordSize;
 
 class ChannelRecordTest : public ::testing::Test {
 protected:
     ChannelRecordTest() { FillDefaultImage(content); }
 
-    std::vector<std::uint8_t> Record(std::size_t offset) const {
+    Bytes Record(std::size_t offset) const {
         return {content.Image.begin() + offset, content.Image.begin() + offset + kChannelRecordSize};
     }
-    void SetRecord(std::size_t offset, const std::vector<std::uint8_t>& bytes) {
+    void SetRecord(std::size_t offset, const Bytes& bytes) {
         std::copy(bytes.begin(), bytes.end(), content.Image.begin() + offset);
     }
     ChannelEntry Decode(std::size_t offset) {
@@ -34,9 +37,10 @@ protected:
         return e;
     }
     void Encode(ChannelEntry& e, std::size_t offset) { EncodeChannelRecord(e, content.Image, offset, content.Bands()); }
-    static ChannelEntry Mr() {
+    static ChannelEntry Mr(std::int32_t hz, std::uint32_t step, std::uint32_t unit) {
         ChannelEntry e;
         e.Label = "   1";
+        std::tie(e.RxFrequency, e.Step, e.RxUnit, e.TxUnit) = std::tuple(hz, step, unit, unit);
         return e;
     }
 
@@ -44,110 +48,58 @@ protected:
 };
 
 TEST_F(ChannelRecordTest, EncodesEveryFieldInItsBitsAndDecodesItBack) {
-    ChannelEntry e = Mr();
-    e.Mode = e.Band = kBandAm;
+    ChannelEntry e = Mr(121500000, 5, 1);
     SetTag(e, "Ab9.@ }");
-    e.RxFrequency = 121500000;
-    e.RxUnit = 1;
-    e.TxUnit = 1;
-    e.Step = 5;
-    e.TxPower = 0;
-    e.ClockShift = 0;
-    e.TagDisplay = 1;
-    e.Scan = 1;
-    e.ShiftMode = kShiftPlus;
-    e.ShiftOffset = 600000;
-    e.ToneType = kToneCtcss;
-    e.CtcssIndex = 12;
-    e.DcsIndex = 3;
-    e.Narrow = 1;
+    std::tie(e.TxPower, e.ClockShift, e.TagDisplay, e.Scan, e.Narrow) = std::tuple(0, 0, 1, 1, 1);
+    std::tie(e.ShiftMode, e.ShiftOffset, e.ToneType, e.CtcssIndex, e.DcsIndex) = std::tuple(2, 600000, 1, 12, 3);
     Encode(e, kMr1);
-    EXPECT_EQ(Record(kMr1), (std::vector<std::uint8_t>{0x05, 0xB8, 0x63, 0x00, 12, 0, 10, 37, 9, 62, 84, 64, 93, 64,
-                                                       0x4B, 0xF0, 12, 0}));
+    EXPECT_EQ(Record(kMr1), (Bytes{0x05, 0xB8, 0x63, 0, 12, 0, 10, 37, 9, 62, 84, 64, 93, 64, 0x4B, 0xF0, 12, 0}));
     const ChannelEntry d = Decode(kMr1);
     EXPECT_EQ(TagText(d), "Ab9.@ } ");
-    EXPECT_EQ(d.RxFrequency, 121500000);
-    EXPECT_EQ(d.ShiftMode, kShiftPlus);
-    EXPECT_EQ(d.ShiftOffset, 600000);
-    EXPECT_EQ(d.ToneType, kToneCtcss);
-    EXPECT_EQ(d.CtcssIndex, 12u);
-    EXPECT_EQ(d.CtcssDecode, 12u);
-    EXPECT_EQ(d.DcsIndex, 0u);
-    EXPECT_EQ(d.Step, 5u);
-    EXPECT_EQ(d.TxPower, 0u);
-    EXPECT_EQ(d.ClockShift, 0u);
-    EXPECT_EQ(d.TagDisplay, 1u);
-    EXPECT_EQ(d.Scan, 1u);
-    EXPECT_EQ(d.Narrow, 1u);
-    EXPECT_EQ(d.RxUnit, 1u);
-    EXPECT_EQ(d.TxUnit, 1u);
-    EXPECT_EQ(PowerText(d), "LO");
-    EXPECT_EQ(ClockShiftText(d), "v");
-    EXPECT_EQ(FlagText(d.Scan), "v");
-    EXPECT_EQ(FrequencyText(d.RxFrequency), "121.50000");
-    EXPECT_EQ(CtcssText(d), "100.0");
+    EXPECT_EQ(std::tie(d.RxFrequency, d.ShiftOffset), std::tuple(121500000, 600000));
+    EXPECT_EQ(std::tie(d.ShiftMode, d.ToneType, d.CtcssIndex, d.CtcssDecode, d.DcsIndex, d.Step),
+              std::tuple(2u, kToneCtcss, 12u, 12u, 0u, 5u));
+    EXPECT_EQ(std::tie(d.TxPower, d.ClockShift, d.TagDisplay, d.Scan, d.Narrow, d.RxUnit, d.TxUnit),
+              std::tuple(0u, 0u, 1u, 1u, 1u, 1u, 1u));
+    EXPECT_EQ(FrequencyText(d.RxFrequency) + CtcssText(d) + PowerText(d) + ClockShiftText(d), "121.50000100.0LOv");
 }
 
 TEST_F(ChannelRecordTest, SplitChannelsKeepTheirTransmitFrequencyInTheBand) {
     content.Settings.GrayExpansion = 1;
-    ChannelEntry e = Mr();
-    e.RxFrequency = 145000000;
-    e.Step = 0;
-    e.RxUnit = 0;
-    e.TxUnit = 1;
-    e.ShiftMode = kShiftSplit;
-    e.TxFrequency = 146012500;
-    e.ToneType = kToneDcs;
-    e.DcsIndex = 105;
+    ChannelEntry e = Mr(145000000, 0, 0);
+    std::tie(e.TxUnit, e.ShiftMode, e.TxFrequency, e.ToneType, e.DcsIndex) = std::tuple(1, 3, 146012500, 2, 105);
     Encode(e, kMr1);
-    EXPECT_EQ(e.Band, kBandExp);
-    EXPECT_EQ(e.Mode, kBandExp);
-    EXPECT_EQ(e.TxFrequency, 146015000);  // rounded to the 5 kHz resolution
-    const auto r = Record(kMr1);
-    EXPECT_EQ(r[2], 0xE5);  // DCS encode and decode, band 1, TxUnit 1
-    EXPECT_EQ(r[5], 105);
+    EXPECT_EQ(std::tie(e.Band, e.Mode, e.TxFrequency), std::tuple(kBandExp, kBandExp, 146015000));
+    const Bytes r = Record(kMr1);
+    EXPECT_EQ(std::tie(r[2], r[5]), std::tuple(0xE5, 105));  // DCS encode and decode, band 1, TxUnit 1
     EXPECT_EQ(r[16] << 8 | r[17], 146015000 / 6250);
     const ChannelEntry d = Decode(kMr1);
     EXPECT_EQ(d.TxFrequency, 146015000);
-    EXPECT_EQ(DcsText(d), "754");
-    EXPECT_EQ(ShiftText(d), "Split");
+    EXPECT_EQ(DcsText(d) + ShiftText(d), "754Split");
 
-    // A Split without a transmit frequency: stored as 0 in WFM, which reads back as the receive frequency;
-    // clamped to the bottom of the band in AM and EXP.
-    e = Mr();
-    e.RxFrequency = 98100000;
-    e.Step = 7;
-    e.RxUnit = 1;
+    // Without a transmit frequency: stored as 0 in WFM, which reads back as the receive frequency;
+    // clamped to the bottom of the band in AM.
+    e = Mr(98100000, 7, 1);
     e.ShiftMode = kShiftSplit;
     Encode(e, kMr1);
-    EXPECT_EQ(Record(kMr1)[16], 0);
-    EXPECT_EQ(Record(kMr1)[17], 0);
+    EXPECT_EQ(Record(kMr1)[16] | Record(kMr1)[17], 0);
     EXPECT_EQ(Decode(kMr1).TxFrequency, 98100000);
-    e = Mr();
-    e.RxFrequency = 120000000;
-    e.Step = 5;
-    e.RxUnit = e.TxUnit = 1;
+    e = Mr(120000000, 5, 1);
     e.ShiftMode = kShiftSplit;
     Encode(e, kMr1);
-    EXPECT_EQ(e.TxFrequency, 118000000);
     EXPECT_EQ(Record(kMr1)[16] << 8 | Record(kMr1)[17], 18880);
 }
 
 TEST_F(ChannelRecordTest, AnErasedRecordBecomesTheAirVfoAt118MhzInTheImage) {
     // An Air VFO record with a 5 kHz unit, a TAG, a plus shift and a tone.
     SetRecord(kAirVfoRecordOffset, {0x1D, 0x48, 0x61, 0x07, 5, 0, 10, 11, 12, 64, 64, 64, 64, 64, 0x5C, 0x30, 12, 0});
-    std::vector<std::uint8_t> erased(kChannelRecordSize, 0xFF);
-    SetRecord(kMr1 + kChannelRecordSize, erased);
-    const ChannelEntry d = Decode(kMr1 + kChannelRecordSize);
-    EXPECT_EQ(Record(kMr1 + kChannelRecordSize),
-              (std::vector<std::uint8_t>{0x1D, 0xC0, 0x61, 0x07, 5, 0, 10, 11, 12, 64, 64, 64, 64, 64, 0x49, 0xC0, 0, 0}));
-    EXPECT_EQ(d.RxFrequency, 118000000);
-    EXPECT_EQ(d.RxUnit, 1u);
-    EXPECT_EQ(d.ShiftMode, kShiftSimplex);
-    EXPECT_EQ(d.ShiftOffset, 0);
-    EXPECT_EQ(d.ToneType, kToneCtcss);
+    const Bytes erased(kChannelRecordSize, 0xFF);
+    SetRecord(kMr2, erased);
+    const ChannelEntry d = Decode(kMr2);
+    EXPECT_EQ(Record(kMr2), (Bytes{0x1D, 0xC0, 0x61, 0x07, 5, 0, 10, 11, 12, 64, 64, 64, 64, 64, 0x49, 0xC0, 0, 0}));
+    EXPECT_EQ(std::tie(d.RxFrequency, d.ShiftOffset), std::tuple(118000000, 0));
+    EXPECT_EQ(std::tie(d.RxUnit, d.ShiftMode, d.ToneType), std::tuple(1u, kShiftSimplex, kToneCtcss));
     EXPECT_EQ(TagText(d), "ABC     ");
-
     // Weather and business records are rewritten too; the VFO/HOME records are not.
     SetRecord(kWx1, erased);
     Decode(kWx1);
@@ -157,105 +109,68 @@ TEST_F(ChannelRecordTest, AnErasedRecordBecomesTheAirVfoAt118MhzInTheImage) {
     EXPECT_EQ(Record(kHomeRecordOffset), erased);
 }
 
-TEST_F(ChannelRecordTest, AZeroHighCountReadsAs118Mhz) {
-    SetRecord(kMr1, {0x05, 0x80, 0x00, 0, 0, 0, 64, 64, 64, 64, 64, 64, 64, 64, 0x00, 0x20, 0, 0});
+TEST_F(ChannelRecordTest, ReadsEachToneBitCombination) {
+    auto withToneByte = [&](std::uint8_t tone, std::uint8_t rxHigh = 0x49) {
+        SetRecord(kMr1, {0x1D, 0xC0, static_cast<std::uint8_t>(tone | 1), 0, 9, 33, 64, 64, 64, 64, 64, 64, 64, 64,
+                         rxHigh, 0xC0, 0, 0});
+        const ChannelEntry d = Decode(kMr1);
+        return std::tuple(d.ToneType, d.CtcssIndex, d.CtcssDecode, d.DcsIndex, d.DcsDecode);
+    };
+    EXPECT_EQ(withToneByte(0x40), std::tuple(kToneCtcss, 9u, 0u, 0u, 0u));  // encode only
+    EXPECT_EQ(withToneByte(0x20), std::tuple(kToneCtcss, 0u, 9u, 0u, 0u));  // decode only: shown from encode
+    EXPECT_EQ(withToneByte(0xE0), std::tuple(kToneDcs, 0u, 0u, 33u, 33u));
+    EXPECT_EQ(withToneByte(0x80), std::tuple(kToneNone, 0u, 0u, 0u, 0u));
+    withToneByte(0, 0x00);  // a zero high count reads as 118 MHz
     EXPECT_EQ(Decode(kMr1).RxFrequency, 118000000);
 }
 
-TEST_F(ChannelRecordTest, ReadsEachToneBitCombination) {
-    auto withToneByte = [&](std::uint8_t tone) {
-        SetRecord(kMr1, {0x1D, 0xC0, static_cast<std::uint8_t>(tone | 0x01), 0, 9, 33, 64, 64, 64, 64, 64, 64, 64, 64,
-                         0x49, 0xC0, 0, 0});
-        return Decode(kMr1);
-    };
-    ChannelEntry d = withToneByte(0x40);  // CTCSS encode only
-    EXPECT_EQ(d.ToneType, kToneCtcss);
-    EXPECT_EQ(d.CtcssIndex, 9u);
-    EXPECT_EQ(d.CtcssDecode, 0u);
-    d = withToneByte(0x20);  // CTCSS decode only: the index shown comes from the encode tone
-    EXPECT_EQ(d.ToneType, kToneCtcss);
-    EXPECT_EQ(d.CtcssDecode, 9u);
-    EXPECT_EQ(d.CtcssIndex, 0u);
-    d = withToneByte(0xE0);
-    EXPECT_EQ(d.ToneType, kToneDcs);
-    EXPECT_EQ(d.DcsIndex, 33u);
-    EXPECT_EQ(d.DcsDecode, 33u);
-    EXPECT_EQ(d.CtcssIndex, 0u);
-    d = withToneByte(0x80);  // DCS kind without encode or decode: no tone
-    EXPECT_EQ(d.ToneType, kToneNone);
-}
-
 TEST_F(ChannelRecordTest, DecodingMovesAChannelIntoTheBandOfItsFrequency) {
-    // Stored as AM with a 25 kHz step and a DCS tone at 98.1 MHz: decodes as WFM with the WFM defaults.
+    // Stored as AM with a 25 kHz step, a shift and a DCS tone at 98.1 MHz: decodes as WFM with its defaults.
     SetRecord(kMr1, {0x1D, 0xC8, 0xE1, 0, 0, 7, 64, 64, 64, 64, 64, 64, 64, 64, 0x3D, 0x50, 12, 0});
     const ChannelEntry d = Decode(kMr1);
-    EXPECT_EQ(d.Band, kBandWfm);
-    EXPECT_EQ(d.Mode, kBandWfm);
-    EXPECT_EQ(d.Step, 7u);
-    EXPECT_EQ(d.ToneType, kToneNone);
-    EXPECT_EQ(d.ShiftMode, kShiftSimplex);
-    EXPECT_EQ(d.ShiftOffset, 0);
-    EXPECT_EQ(d.RxFrequency, 98100000);
+    EXPECT_EQ(std::tie(d.Band, d.Mode, d.Step, d.ToneType, d.ShiftMode), std::tuple(2u, 2u, 7u, 0u, 0u));
+    EXPECT_EQ(std::tie(d.RxFrequency, d.ShiftOffset), std::tuple(98100000, 0));
     EXPECT_EQ(ModeText(d), "WFM");
 }
 
 TEST_F(ChannelRecordTest, ValuesOutsideTheTablesShowEmptyAndAreWrittenBackUnchanged) {
     // WX records (kept as read) with Mode 7, Band 6 and a CTCSS index of 200 or a DCS index of 250.
-    const std::vector<std::uint8_t> ctcss{0xFD, 0xC0, 0x79, 0, 200, 0, 64, 64, 64, 64, 64, 64, 64, 64, 0x65, 0x98, 0, 0};
-    const std::vector<std::uint8_t> dcs{0xFD, 0xC0, 0xF9, 0, 0, 250, 64, 64, 64, 64, 64, 64, 64, 64, 0x65, 0x98, 0, 0};
+    const Bytes ctcss{0xFD, 0xC0, 0x79, 0, 200, 0, 64, 64, 64, 64, 64, 64, 64, 64, 0x65, 0x98, 0, 0};
+    const Bytes dcs{0xFD, 0xC0, 0xF9, 0, 0, 250, 64, 64, 64, 64, 64, 64, 64, 64, 0x65, 0x98, 0, 0};
     SetRecord(kWx1, ctcss);
-    SetRecord(kWx1 + kChannelRecordSize, dcs);
+    SetRecord(kWx2, dcs);
     ChannelEntry c = Decode(kWx1);
-    ChannelEntry d = Decode(kWx1 + kChannelRecordSize);
-    EXPECT_EQ(c.Mode, 7u);
-    EXPECT_EQ(c.Band, 6u);
-    EXPECT_EQ(ModeText(c), "");
-    EXPECT_EQ(CtcssText(c), "");
-    EXPECT_EQ(DcsText(d), "");
+    ChannelEntry d = Decode(kWx2);
+    EXPECT_EQ(std::tie(c.Mode, c.Band), std::tuple(7u, 6u));
+    EXPECT_EQ(ModeText(c) + CtcssText(c) + DcsText(d), "");
     Encode(c, kWx1);
-    Encode(d, kWx1 + kChannelRecordSize);
+    Encode(d, kWx2);
     EXPECT_EQ(Record(kWx1), ctcss);
-    EXPECT_EQ(Record(kWx1 + kChannelRecordSize), dcs);
+    EXPECT_EQ(Record(kWx2), dcs);
 }
 
 TEST_F(ChannelRecordTest, CountsThatDoNotFitAreClampedNotWrapped) {
-    ChannelEntry d = Decode(kBrs32);
-    d.RxFrequency = 500000000;  // 80000 counts of 6250 Hz
-    d.RxUnit = 1;
-    d.ShiftMode = kShiftMinus;
-    d.ShiftOffset = 20000000;  // 400 counts of 50 kHz
-    Encode(d, kBrs32);
-    EXPECT_EQ(Record(kBrs32)[14], 0xFF);
-    EXPECT_EQ(Record(kBrs32)[15], 0xFF);
-    EXPECT_EQ(Record(kBrs32)[16], 0xFF);
-    d.RxFrequency = -5000;
-    d.ShiftOffset = -50000;
-    Encode(d, kBrs32);
-    EXPECT_EQ(Record(kBrs32)[14], 0);
-    EXPECT_EQ(Record(kBrs32)[15], 0);
-    EXPECT_EQ(Record(kBrs32)[16], 0);
-    // The encode itself does not clamp a shift offset that fits: 10 MHz is 200 x 50 kHz.
-    d.ShiftOffset = 10000000;
-    Encode(d, kBrs32);
-    EXPECT_EQ(Record(kBrs32)[16], 200);
+    const std::size_t brs32 = RecordOffsetOfSlot(kSlotsEnd - 1);
+    ChannelEntry d = Decode(brs32);
+    // 80000 counts of 6250 Hz, 400 of 50 kHz; then negative values; then 10 MHz, which fits (200).
+    for (auto [rx, offset, expected] : {std::tuple{500000000, 20000000, Bytes{0xFF, 0xFF, 0xFF}},
+                                        {-5000, -50000, Bytes{0, 0, 0}}, {118000000, 10000000, Bytes{0x49, 0xC0, 200}}}) {
+        std::tie(d.RxFrequency, d.RxUnit, d.ShiftMode, d.ShiftOffset) = std::tuple(rx, 1, kShiftMinus, offset);
+        Encode(d, brs32);
+        EXPECT_EQ(Bytes(content.Image.begin() + brs32 + 14, content.Image.begin() + brs32 + 17), expected) << rx;
+    }
 }
 
 TEST_F(ChannelRecordTest, TagCharactersOutsideTheAlphabetBecomeBlanksUnlessASpecialCodeWasRead) {
     SetRecord(kMr1, {0x1D, 0xC0, 0x01, 0, 0, 0, 10, 100, 64, 127, 200, 125, 11, 64, 0x49, 0xC0, 0, 0});
     ChannelEntry d = Decode(kMr1);
-    EXPECT_EQ(d.TagCodes[1], 100);
     EXPECT_EQ(TagText(d), "A       ");  // code 200 ends the text
-    d.Tag[8 - 1] = '~';
+    d.Tag[7] = '~';
     Encode(d, kMr1);
-    const auto r = Record(kMr1);
-    EXPECT_EQ(r[6], 10);
-    EXPECT_EQ(r[7], 100);  // shown as a blank, kept
-    EXPECT_EQ(r[8], 64);
-    EXPECT_EQ(r[9], 127);  // kept
-    EXPECT_EQ(r[10], 64);  // 200 is negative as a signed byte
-    EXPECT_EQ(r[11], 125);  // the end of text is kept
-    EXPECT_EQ(r[12], 11);  // characters after the end of text survive
-    EXPECT_EQ(r[13], 64);  // the tilde
+    // 100 and 127 are kept where a blank shows; 200 is negative as a signed byte; characters after the end of
+    // the text survive; the tilde becomes a blank.
+    EXPECT_EQ(Bytes(content.Image.begin() + kMr1 + 6, content.Image.begin() + kMr1 + 14),
+              (Bytes{10, 100, 64, 127, 64, 125, 11, 64}));
 }
 
 TEST_F(ChannelRecordTest, RecordBitsOutsideTheFieldsSurviveInVfoRecords) {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "model/ChannelDefaults.h"
+#include <tuple>
+
 #include "model/ChannelFieldTexts.h"
-#include "model/ChannelRecord.h"
 #include "model/DefaultImage.h"
 #include "model/ImageCodec.h"
 
@@ -14,149 +14,79 @@ namespace {
 class ChannelTableTest : public ::testing::Test {
 protected:
     ChannelTableTest() { FillDefaultImage(content); }
-    ChannelTable& table() { return content.Channels; }
+    ChannelEntry& Slot(std::size_t s) { return content.Channels.Entries[s]; }
 
     DocumentContent content;
 };
 
-TEST_F(ChannelTableTest, NewTableHasItsGroupsLabelsAndDefaults) {
-    EXPECT_EQ(table().Entries[0].Label, "   1");
-    EXPECT_EQ(table().Entries[67].Label, "  68");
-    EXPECT_EQ(table().Entries[68].Label, "PMSL");
-    EXPECT_EQ(table().Entries[69].Label, "PMSU");
-    EXPECT_EQ(table().Entries[70].Label, "   1");
-    EXPECT_EQ(table().Entries[159].Label, "  90");
-    EXPECT_EQ(table().Entries[169].Label, "  10");
-    EXPECT_EQ(table().Entries[201].Label, "  32");
-    for (std::size_t s = 0; s < kSlotsEnd; ++s) {
-        const bool inUse = s == 0 || s == 70 || (s >= kWxFirstSlot && s < 192);
-        EXPECT_EQ(table().Entries[s].Empty, inUse ? 0u : 1u) << s;
+TEST_F(ChannelTableTest, SlotsHaveTheirLabelsAndRecords) {
+    for (auto [slot, label, offset] : {std::tuple{0, "   1", 968}, {67, "  68", 968 + 67 * 18}, {68, "PMSL", 968 + 68 * 18},
+                                       {69, "PMSU", 968 + 69 * 18}, {70, "   1", 2228}, {159, "  90", 2228 + 89 * 18},
+                                       {160, "   1", 212}, {169, "  10", 212 + 9 * 18}, {201, "  32", 392 + 31 * 18}}) {
+        EXPECT_EQ(Slot(slot).Label, label) << slot;
+        EXPECT_EQ(RecordOffsetOfSlot(slot), std::size_t(offset)) << slot;
+        EXPECT_EQ(GroupOfSlot(content.Channels, slot), slot < 70 ? 0u : slot < 160 ? 1u : slot < 170 ? 2u : 3u);
     }
-    const ChannelEntry& wx10 = table().Entries[169];
-    EXPECT_EQ(TagText(wx10), "WX-10   ");
-    EXPECT_EQ(wx10.RxFrequency, 163275000);
-    EXPECT_EQ(ModeText(wx10), "WX");
-    EXPECT_EQ(FlagText(wx10.TagDisplay), "v");
-    const ChannelEntry& brs1 = table().Entries[170];
-    EXPECT_EQ(TagText(brs1), "ch 01   ");
-    EXPECT_EQ(brs1.RxFrequency, 151625000);
-    EXPECT_EQ(brs1.Step, 0u);  // every default lies on the 5 kHz grid
-    EXPECT_EQ(brs1.RxUnit, 0u);
-    EXPECT_EQ(ModeText(brs1), "BRS");
-    EXPECT_EQ(TagText(table().Entries[191]), "ch 22   ");
-    const ChannelEntry& mr1 = table().Entries[0];
-    EXPECT_EQ(FrequencyText(mr1.RxFrequency), "118.00000");
-    EXPECT_EQ(StepText(mr1), "25k");
-    EXPECT_EQ(ClockShiftText(mr1), "-");
+    EXPECT_EQ(GroupOfSlot(content.Channels, 202), 4u);
+    EXPECT_EQ(TagText(Slot(169)) + ModeText(Slot(169)) + FrequencyText(Slot(169).RxFrequency), "WX-10   WX163.27500");
+    EXPECT_EQ(TagText(Slot(191)) + ModeText(Slot(191)) + StepText(Slot(191)), "ch 22   BRS5k");
 }
 
-TEST_F(ChannelTableTest, RecordsAndEmptyFlagsSitWhereTheGroupsPutThem) {
-    EXPECT_EQ(RecordOffsetOfSlot(0), 968u);
-    EXPECT_EQ(RecordOffsetOfSlot(69), 968u + 69 * 18);
-    EXPECT_EQ(RecordOffsetOfSlot(70), 2228u);
-    EXPECT_EQ(RecordOffsetOfSlot(159), 2228u + 89 * 18);
-    EXPECT_EQ(RecordOffsetOfSlot(160), 212u);
-    EXPECT_EQ(RecordOffsetOfSlot(170), 392u);
-    EXPECT_EQ(RecordOffsetOfSlot(201), 392u + 31 * 18);
-    EXPECT_EQ(RecordOffsetOfSlot(201) + 18, kMrRecordsOffset);
-
-    // Empty flags, least significant bit first.
-    table().Entries[9].Empty = 0;
-    table().Entries[159].Empty = 0;
-    table().Entries[201].Empty = 0;
-    table().Entries[170].Empty = 1;
+TEST_F(ChannelTableTest, EmptyFlagsAreOneBitPerSlotLeastSignificantFirst) {
+    Slot(9).Empty = 0;
+    Slot(159).Empty = 0;
+    Slot(201).Empty = 0;
+    Slot(170).Empty = 1;
     EncodeImage(content);
-    EXPECT_EQ(content.Image[12], 0xFE);
-    EXPECT_EQ(content.Image[13], 0xFD);
-    EXPECT_EQ(content.Image[31], 0x7F);
-    EXPECT_EQ(content.Image[8], 0x01);
-    EXPECT_EQ(content.Image[11], 0x7F);
+    const CloneImage& image = content.Image;
+    EXPECT_EQ(std::tie(image[12], image[13], image[20], image[31]), std::tuple(0xFE, 0xFD, 0xBF, 0x7F));
+    EXPECT_EQ(std::tie(image[8], image[10], image[11]), std::tuple(0x01, 0xC0, 0x7F));
     DocumentContent decoded = content;
     DecodeImage(decoded);
-    for (std::size_t s = 0; s < kSlotsEnd; ++s) EXPECT_EQ(decoded.Channels.Entries[s].Empty, table().Entries[s].Empty);
+    for (std::size_t s = 0; s < kSlotsEnd; ++s) EXPECT_EQ(decoded.Channels.Entries[s].Empty, Slot(s).Empty) << s;
 }
 
 TEST_F(ChannelTableTest, CurrentChannelBytesPointAtChannelsInUse) {
-    auto encodeWith = [&](std::uint8_t mr, std::uint8_t book) {
-        content.Image[kCurrentMrChannelOffset] = mr;
-        content.Image[kCurrentBookChannelOffset] = book;
-        EncodeChannelTable(table(), content.Image, content.Settings);
-        return std::make_pair(content.Image[kCurrentMrChannelOffset], content.Image[kCurrentBookChannelOffset]);
-    };
-    table().Entries[5].Empty = 0;
-    table().Entries[67].Empty = 0;
-    table().Entries[68].Empty = 0;
-    table().Entries[70 + 89].Empty = 0;
-    EXPECT_EQ(encodeWith(5, 89), std::make_pair(std::uint8_t{5}, std::uint8_t{89}));
-    EXPECT_EQ(encodeWith(67, 0), std::make_pair(std::uint8_t{67}, std::uint8_t{0}));
-    EXPECT_EQ(encodeWith(68, 90), std::make_pair(std::uint8_t{0}, std::uint8_t{0}));  // PMSL, past BOOK
-    EXPECT_EQ(encodeWith(6, 3), std::make_pair(std::uint8_t{0}, std::uint8_t{0}));    // empty slots
-    EXPECT_EQ(encodeWith(255, 255), std::make_pair(std::uint8_t{0}, std::uint8_t{0}));
+    for (std::size_t s : {5, 67, 68, 159}) Slot(s).Empty = 0;
+    for (auto [mr, book, mrOut, bookOut] : {std::tuple{5, 89, 5, 89}, {67, 0, 67, 0}, {68, 90, 0, 0}, {6, 3, 0, 0},
+                                            {255, 255, 0, 0}}) {
+        content.Image[kCurrentMrChannelOffset] = static_cast<std::uint8_t>(mr);
+        content.Image[kCurrentBookChannelOffset] = static_cast<std::uint8_t>(book);
+        EncodeChannelTable(content.Channels, content.Image, content.Settings);
+        EXPECT_EQ(content.Image[kCurrentMrChannelOffset], mrOut) << mr;
+        EXPECT_EQ(content.Image[kCurrentBookChannelOffset], bookOut) << book;
+    }
 }
 
-TEST_F(ChannelTableTest, DecodesMemoryChannelsAgainstTheWeatherSlots) {
-    // MR 2 at exactly 162.550 MHz, stored in the AM band.
-    table().Entries[1].Empty = 0;
-    table().Entries[1].RxFrequency = 162550000;
-    table().Entries[1].Step = 0;
-    EncodeImage(content);  // classified against WX-01 when encoded
+TEST_F(ChannelTableTest, MemoryChannelsAreDecodedAgainstTheWeatherSlots) {
+    Slot(1).Empty = 0;
+    Slot(1).RxFrequency = 162550000;
+    Slot(1).Step = 0;
+    EncodeImage(content);
     DecodeImage(content);
-    EXPECT_EQ(table().Entries[1].Band, kBandWx);
-    EXPECT_EQ(table().Entries[1].RxFrequency, 162550000);
-
+    EXPECT_EQ(std::tie(Slot(1).Band, Slot(1).RxFrequency), std::tuple(kBandWx, 162550000));
     content.Image[7] &= ~0x04;  // "Weather Band" off: above the air band
     DecodeImage(content);
-    EXPECT_EQ(table().Entries[1].Band, kBandAm);
-    EXPECT_EQ(table().Entries[1].RxFrequency, 136975000);
-    EXPECT_EQ(table().CurrentGroup, kGroupMr);
-    EXPECT_EQ(table().GroupBase, 1u);
+    EXPECT_EQ(std::tie(Slot(1).Band, Slot(1).RxFrequency), std::tuple(kBandAm, 136975000));
 }
 
 TEST_F(ChannelTableTest, SelectGroupSkipsGroupsThatAreSwitchedOff) {
     auto select = [&](std::uint32_t group) {
-        table().CurrentGroup = group;
-        SelectGroup(table(), content.Settings);
-        return std::make_tuple(table().CurrentGroup, table().GroupBase, table().CurrentIndex);
+        content.Channels.CurrentGroup = group;
+        SelectGroup(content.Channels, content.Settings);
+        return std::tuple(content.Channels.CurrentGroup, content.Channels.GroupBase, content.Channels.CurrentIndex);
     };
-    EXPECT_EQ(select(0), std::make_tuple(0u, 1u, 0u));
-    EXPECT_EQ(select(1), std::make_tuple(1u, 71u, 70u));
-    EXPECT_EQ(select(2), std::make_tuple(2u, 161u, 160u));
-    EXPECT_EQ(select(3), std::make_tuple(3u, 171u, 170u));
-    EXPECT_EQ(select(4), std::make_tuple(0u, 1u, 0u));
+    EXPECT_EQ(select(1), std::tuple(1u, 71u, 70u));
+    EXPECT_EQ(select(2), std::tuple(2u, 161u, 160u));
+    EXPECT_EQ(select(3), std::tuple(3u, 171u, 170u));
+    EXPECT_EQ(select(4), std::tuple(0u, 1u, 0u));
     content.Settings.WeatherBand = 0;
-    EXPECT_EQ(select(2), std::make_tuple(3u, 171u, 170u));
+    EXPECT_EQ(select(2), std::tuple(3u, 171u, 170u));
     content.Settings.BrsMode = 0;
-    EXPECT_EQ(select(1 + 1), std::make_tuple(0u, 1u, 0u));  // stepping on from BOOK lands on MR
-    table().GroupSizes[1] = 0;
+    EXPECT_EQ(select(2), std::tuple(0u, 1u, 0u));  // stepping on from BOOK lands on MR
+    content.Channels.GroupSizes[1] = 0;
     content.Settings.WeatherBand = 1;
-    EXPECT_EQ(select(1), std::make_tuple(2u, 71u, 70u));
-}
-
-TEST_F(ChannelTableTest, GroupOfSlotFollowsTheGroupSizes) {
-    EXPECT_EQ(GroupOfSlot(table(), 0), 0u);
-    EXPECT_EQ(GroupOfSlot(table(), 69), 0u);
-    EXPECT_EQ(GroupOfSlot(table(), 70), 1u);
-    EXPECT_EQ(GroupOfSlot(table(), 159), 1u);
-    EXPECT_EQ(GroupOfSlot(table(), 160), 2u);
-    EXPECT_EQ(GroupOfSlot(table(), 170), 3u);
-    EXPECT_EQ(GroupOfSlot(table(), 201), 3u);
-    EXPECT_EQ(GroupOfSlot(table(), 202), 4u);
-}
-
-TEST(ChannelDefaults, ClearChannelLeavesEmptyAlone) {
-    ChannelEntry e;
-    e.Empty = 1;
-    e.Scan = 1;
-    e.TagCodes.fill(99);
-    ClearChannel(e);
-    EXPECT_EQ(e.Empty, 1u);
-    EXPECT_EQ(e.Scan, 0u);
-    EXPECT_EQ(e.TagCodes[0], 0);
-    EXPECT_EQ(TagText(e), "        ");
-    EXPECT_EQ(e.RxFrequency, 118000000);
-    ApplyBrsDefault(e, 195);
-    EXPECT_EQ(e.Empty, 1u);
-    EXPECT_EQ(e.Band, kBandAm);
+    EXPECT_EQ(select(1), std::tuple(2u, 71u, 70u));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "core/support/RecordingPrompter.h"
 #include "core/support/TempDir.h"
@@ -47,6 +48,10 @@ protected:
     DocumentTest() : cwd(work.path()) { document.SetObserver(&observer); }
 
     std::vector<std::string> Texts() const { return prompter.Texts(); }
+    // Path, Modified, DefaultImageLoaded.
+    std::tuple<std::string, bool, bool> State() const {
+        return {document.CurrentFilePath(), document.Modified(), document.DefaultImageLoaded()};
+    }
 
     test::TempDir program;  // the folder of the executable
     test::TempDir work;     // the working folder
@@ -60,40 +65,30 @@ TEST_F(DocumentTest, NewDocumentWithoutDefaultFilesWritesTheBuiltInImageIntoTheW
     document.NewDocument();
     const auto bytes = ReadBytes(work.File("Tarnvhfa.trn"));
     ASSERT_EQ(bytes.size(), kImageFileSize);
-    EXPECT_EQ(bytes[2], 0x3D);
-    EXPECT_EQ(bytes[3], 0x27);
-    for (std::size_t i = kImageSize; i < kImageFileSize; ++i) EXPECT_EQ(bytes[i], 0);
-    EXPECT_EQ(document.CurrentFilePath(), "<none>");
-    EXPECT_EQ(document.Title(), "<none>");
-    EXPECT_EQ(observer.titles.back(), "<none>");
-    EXPECT_EQ(observer.commandTables, 1);
-    EXPECT_FALSE(document.DefaultImageLoaded());
-    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(std::tie(bytes[2], bytes[3]), std::tuple(0x3D, 0x27));
+    EXPECT_EQ(std::vector(bytes.begin() + kImageSize, bytes.end()), std::vector<unsigned char>(kTrailerSize, 0));
+    EXPECT_EQ(State(), std::tuple("<none>", false, false));
+    EXPECT_EQ(std::tie(observer.titles.back(), observer.commandTables), std::tuple("<none>", 1));
     EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(document.Image()[2], 0x3D);
-}
 
-TEST_F(DocumentTest, StartUpNeverOverwritesAFileOfTheDefaultName) {
+    // Start-up never overwrites a file of that name.
     WriteBytes(work.File("Tarnvhfa.trn"), {1, 2, 3});
     document.NewDocument();
     EXPECT_EQ(ReadBytes(work.File("Tarnvhfa.trn")), (std::vector<unsigned char>{1, 2, 3}));
-    EXPECT_EQ(document.CurrentFilePath(), "<none>");
-    EXPECT_EQ(document.Channels().Entries[0].RxFrequency, 118000000);
+    EXPECT_EQ(State(), std::tuple("<none>", false, false));
 }
 
 TEST_F(DocumentTest, NewDocumentLoadsTheFirstDefaultFileInSearchOrder) {
     WriteBytes(program.File("Tarnvhfc.trn"), ImageFileBytes(0xC1));
     WriteBytes(program.File("Tarnuhfa.trn"), ImageFileBytes(0xA2, 0x77));
     document.NewDocument();
-    EXPECT_EQ(document.CurrentFilePath(), program.File("Tarnuhfa.trn"));
+    EXPECT_EQ(State(), std::tuple(program.File("Tarnuhfa.trn"), false, true));
     EXPECT_EQ(observer.titles.back(), program.File("Tarnuhfa.trn"));
-    EXPECT_TRUE(document.DefaultImageLoaded());
-    EXPECT_EQ(document.Image()[4000], 0xA2);
-    EXPECT_EQ(document.Trailer()[0], 0x77);
+    EXPECT_EQ(std::tie(document.Image()[4000], document.Trailer()[0]), std::tuple(0xA2, 0x77));
     EXPECT_FALSE(std::filesystem::exists(work.File("Tarnvhfa.trn")));
 }
 
-TEST_F(DocumentTest, SavingADefaultFileAsksFirst) {
+TEST_F(DocumentTest, SavingADefaultFileAsksFirstAndKeepsTheTrailer) {
     WriteBytes(program.File("Tarnvhfa.trn"), ImageFileBytes(0x01, 0x55));
     document.NewDocument();
     document.SetModified(true);
@@ -108,51 +103,34 @@ TEST_F(DocumentTest, SavingADefaultFileAsksFirst) {
     prompter.answers = {Answer::Yes};
     EXPECT_TRUE(document.Save());
     const auto bytes = ReadBytes(program.File("Tarnvhfa.trn"));
-    EXPECT_EQ(bytes[4000], 0x02);
-    EXPECT_EQ(bytes[4096], 0x55);  // the trailer as it was read
-    EXPECT_FALSE(document.Modified());
-    EXPECT_EQ(observer.refreshes, 1);
+    EXPECT_EQ(std::tie(bytes[4000], bytes[4096]), std::tuple(0x02, 0x55));
+    EXPECT_EQ(std::tuple(document.Modified(), observer.refreshes), std::tuple(false, 1));
 }
 
 TEST_F(DocumentTest, SaveAsKeepsTheWholeChosenPath) {
     document.NewDocument();
+    std::filesystem::remove(work.File("Tarnvhfa.trn"));
+    document.SetModified(true);
+    EXPECT_FALSE(document.Save());  // untied: Save runs Save As, whose dialog is cancelled
+    EXPECT_EQ(State(), std::tuple("<none>", true, false));
+
     const std::string folder = work.File(std::string(60, 'f'));
     std::filesystem::create_directory(folder);
     const std::string path = folder + "/" + std::string(50, 'n') + ".trn";
     prompter.files = {path};
-    document.SetModified(true);
     EXPECT_TRUE(document.SaveAs());
-    EXPECT_EQ(document.CurrentFilePath(), path);
+    EXPECT_EQ(State(), std::tuple(path, false, false));
     EXPECT_EQ(ReadBytes(path).size(), kImageFileSize);
-    EXPECT_FALSE(document.Modified());
-    ASSERT_EQ(prompter.fileRequests.size(), 1u);
-    const FileDialogRequest& request = prompter.fileRequests[0];
-    EXPECT_EQ(request.filter, "Tarn Files(*.TRN)|*.TRN||");
-    EXPECT_EQ(request.defaultExtension, "TRN");
-    EXPECT_TRUE(request.promptOverwrite);
-    EXPECT_TRUE(request.promptCreate);
-
-    // Cancel changes nothing.
-    EXPECT_FALSE(document.SaveAs());
-    EXPECT_EQ(document.CurrentFilePath(), path);
-}
-
-TEST_F(DocumentTest, SavingAnUntiedDocumentRunsSaveAs) {
-    document.NewDocument();
-    std::filesystem::remove(work.File("Tarnvhfa.trn"));
-    EXPECT_FALSE(document.Save());  // the dialog is cancelled
-    EXPECT_EQ(prompter.fileRequests.size(), 1u);
-    EXPECT_EQ(document.CurrentFilePath(), "<none>");
-    EXPECT_FALSE(std::filesystem::exists(work.File("Tarnvhfa.trn")));
+    const FileDialogRequest& request = prompter.fileRequests.back();
+    EXPECT_EQ(request.filter + request.defaultExtension, "Tarn Files(*.TRN)|*.TRN||TRN");
+    EXPECT_TRUE(request.promptOverwrite && request.promptCreate);
 }
 
 TEST_F(DocumentTest, SavingOverAReadOnlyFileIsRefused) {
     const std::string path = work.File("ro.trn");
     WriteBytes(path, ImageFileBytes(0x10));
     ::chmod(path.c_str(), 0444);
-    document.NewDocument();
-    prompter.shown.clear();
-    document.SetCurrentFilePath(path);
+    ASSERT_TRUE(document.OpenDocument(path));
     document.SetModified(true);
     EXPECT_FALSE(document.Save());
     EXPECT_EQ(Texts(), std::vector<std::string>{"The File's attribute is Read_Only.\r\nFile Name = " + path});
@@ -164,30 +142,18 @@ TEST_F(DocumentTest, PromptSaveModifiedGoesOnOnlyWhenNothingIsLost) {
     document.NewDocument();
     EXPECT_TRUE(document.PromptSaveModified());  // not modified: no question
     EXPECT_TRUE(prompter.shown.empty());
-
     document.SetModified(true);
-    prompter.answers = {Answer::Cancel};
-    EXPECT_FALSE(document.PromptSaveModified());
-    EXPECT_EQ(Texts().back(), "Save changes to <none>?");
-    EXPECT_TRUE(document.Modified());
-
-    // Yes, but the Save As dialog is cancelled: the command is abandoned too.
-    prompter.answers = {Answer::Yes};
-    EXPECT_FALSE(document.PromptSaveModified());
-    EXPECT_TRUE(document.Modified());
-
-    // Yes, but the chosen file cannot be written.
-    prompter.answers = {Answer::Yes};
-    prompter.files = {work.File("missing/x.trn")};
-    EXPECT_FALSE(document.PromptSaveModified());
+    // Cancel; Yes with the Save As dialog cancelled; Yes with a file that cannot be written.
+    prompter.answers = {Answer::Cancel, Answer::Yes, Answer::Yes};
+    prompter.files = {std::nullopt, work.File("missing/x.trn")};
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(document.PromptSaveModified()) << i;
+    EXPECT_EQ(Texts()[0], "Save changes to <none>?");
     EXPECT_TRUE(document.Modified());
 
     prompter.answers = {Answer::Yes};
     prompter.files = {work.File("saved.trn")};
     EXPECT_TRUE(document.PromptSaveModified());
-    EXPECT_FALSE(document.Modified());
-    EXPECT_EQ(ReadBytes(work.File("saved.trn")).size(), kImageFileSize);
-
+    EXPECT_EQ(State(), std::tuple(work.File("saved.trn"), false, false));
     document.SetModified(true);
     prompter.answers = {Answer::No};
     EXPECT_TRUE(document.PromptSaveModified());
@@ -199,18 +165,14 @@ TEST_F(DocumentTest, FileNewReplacesTheDocumentUnlessCancelled) {
     WriteBytes(path, ImageFileBytes(0x33));
     ASSERT_TRUE(document.OpenDocument(path));
     document.SetModified(true);
-    prompter.answers = {Answer::Cancel};
+    prompter.answers = {Answer::Cancel, Answer::No};
     document.New();
-    EXPECT_EQ(document.CurrentFilePath(), path);
+    EXPECT_EQ(State(), std::tuple(path, true, true));
     EXPECT_EQ(document.Image()[4000], 0x33);
-
-    prompter.answers = {Answer::No};
     const int refreshes = observer.refreshes;
     document.New();
-    EXPECT_EQ(document.CurrentFilePath(), "<none>");
-    EXPECT_EQ(document.Image()[4000], 0);
-    EXPECT_FALSE(document.Modified());
-    EXPECT_EQ(observer.refreshes, refreshes + 1);
+    EXPECT_EQ(State(), std::tuple("<none>", false, false));
+    EXPECT_EQ(std::tie(document.Image()[4000], observer.refreshes), std::tuple(0, refreshes + 1));
 }
 
 TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeAndChangesNothing) {
@@ -218,49 +180,41 @@ TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeAndChangesNothing) {
     prompter.shown.clear();
     document.Channels().Entries[0].Scan = 1;
     document.SetModified(true);
-    for (std::size_t size : {std::size_t{0}, std::size_t{4103}, std::size_t{4105}}) {
-        const std::string path = work.File("size" + std::to_string(size) + ".trn");
-        WriteBytes(path, std::vector<unsigned char>(size, 0x44));
-        prompter.files = {path};
-        document.Open();
+    for (std::size_t size : {0, 4103, 4105}) {
+        prompter.files.push_back(work.File("size" + std::to_string(size) + ".trn"));
+        WriteBytes(*prompter.files.back(), std::vector<unsigned char>(size, 0x44));
     }
-    prompter.files = {work.File("missing.trn")};
-    document.Open();
-    prompter.files = {work.path()};
-    document.Open();
+    prompter.files.push_back(work.File("missing.trn"));
+    prompter.files.push_back(work.path());
+    for (int i = 0; i < 5; ++i) document.Open();
     const std::string wrongFormat = "The File cannot be Opened.\r\nThe File's format is invalid or not Supported";
     EXPECT_EQ(Texts(), (std::vector<std::string>{wrongFormat, wrongFormat, wrongFormat,
                                                  "Problem opening file\r\nFile Name = " + work.File("missing.trn"),
                                                  wrongFormat}));
-    EXPECT_EQ(document.CurrentFilePath(), "<none>");
+    EXPECT_EQ(State(), std::tuple("<none>", true, false));
     EXPECT_EQ(document.Channels().Entries[0].Scan, 1u);
-    EXPECT_TRUE(document.Modified());
     EXPECT_TRUE(prompter.fileRequests[0].mustExist);
 }
 
-TEST_F(DocumentTest, OpenLoadsAnyImageFileOfTheRightSize) {
+TEST_F(DocumentTest, OpenLoadsAnyImageFileOfTheRightSizeAndReloadsTheSamePath) {
     document.NewDocument();
     const std::string path = work.File("any.trn");
     std::vector<unsigned char> bytes(kImageFileSize);
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<unsigned char>(i * 13);
     WriteBytes(path, bytes);
-    prompter.files = {path};
+    prompter.files = {path, path};
     document.Open();
-    EXPECT_EQ(document.CurrentFilePath(), path);
-    EXPECT_TRUE(document.DefaultImageLoaded());
+    EXPECT_EQ(State(), std::tuple(path, false, true));
     EXPECT_EQ(observer.recent, std::vector<std::string>{path});
     EXPECT_EQ(document.Trailer()[7], bytes[4103]);
     EXPECT_TRUE(std::equal(document.Image().begin(), document.Image().begin() + 212, bytes.begin()));
 
-    // Opening the same path again reloads it: the unsaved edit is gone after No.
-    document.Channels().Entries[0].Scan = !document.Channels().Entries[0].Scan;
+    // The unsaved edit is gone after No.
     document.Image()[4000] = 0x99;
     document.SetModified(true);
     prompter.answers = {Answer::No};
-    prompter.files = {path};
     document.Open();
-    EXPECT_EQ(document.Image()[4000], bytes[4000]);
-    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(std::tuple(document.Image()[4000], document.Modified()), std::tuple(bytes[4000], false));
     EXPECT_EQ(observer.recent.size(), 1u);
 }
 
@@ -268,19 +222,15 @@ TEST_F(DocumentTest, AFailedReadLeavesTheDefaultsAndNamesTheFile) {
     document.NewDocument();
     const std::string path = work.File("short.trn");
     WriteBytes(path, std::vector<unsigned char>(100, 0x77));
-    prompter.shown.clear();
     EXPECT_TRUE(document.OpenDocument(path));
     EXPECT_EQ(Texts(), std::vector<std::string>{"Problem reading from file\r\nFile Name = " + path});
-    EXPECT_EQ(document.CurrentFilePath(), path);
-    EXPECT_FALSE(document.DefaultImageLoaded());
-    EXPECT_EQ(document.Image()[0], 0);
-    EXPECT_EQ(document.Image()[2], 0);  // the default image, not yet encoded
-    EXPECT_EQ(document.Image()[64], 0x0A);
+    EXPECT_EQ(State(), std::tuple(path, false, false));
+    // The default image, not yet encoded.
+    EXPECT_EQ(std::tie(document.Image()[0], document.Image()[2], document.Image()[64]), std::tuple(0, 0, 0x0A));
 
     // A file that cannot be opened at all is refused before anything changes.
-    prompter.shown.clear();
     EXPECT_FALSE(document.OpenDocument(work.File("gone.trn")));
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Problem opening file\r\nFile Name = " + work.File("gone.trn")});
+    EXPECT_EQ(Texts().back(), "Problem opening file\r\nFile Name = " + work.File("gone.trn"));
     EXPECT_EQ(document.CurrentFilePath(), path);
 }
 

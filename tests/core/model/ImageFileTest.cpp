@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "model/DefaultImageFiles.h"
 #include "model/FileChecks.h"
@@ -39,54 +40,42 @@ protected:
 TEST_F(ImageFileTest, WritesAndReadsTheImageAndTrailerByteForByte) {
     for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i ^ 0x5A);
     trailer = {1, 2, 3, 4, 5, 6, 0x0D, 0x0A};
-    const std::string path = dir.File("a.trn");
+    const std::string path = dir.File(std::string(250, 'x') + ".trn");  // the longest name a folder takes
     ASSERT_TRUE(WriteImageFile(path, image, trailer, prompter));
     const auto bytes = ReadBytes(path);
     ASSERT_EQ(bytes.size(), kImageFileSize);
     EXPECT_TRUE(std::equal(image.begin(), image.end(), bytes.begin()));
-    EXPECT_EQ(bytes[4102], 0x0D);
-
     CloneImage readImage{};
     ImageTrailer readTrailer{};
     ASSERT_TRUE(ReadImageFile(path, readImage, readTrailer, prompter));
-    EXPECT_EQ(readImage, image);
-    EXPECT_EQ(readTrailer, trailer);
+    EXPECT_EQ(std::tie(readImage, readTrailer), std::tie(image, trailer));
     EXPECT_TRUE(prompter.shown.empty());
-    // No temporary file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary file left
+
+    // What there is of the trailer is read; a longer file is read as its first 4104 bytes.
+    trailer.fill(0xBB);
+    WriteBytes(path, Pattern(4100));
+    ASSERT_TRUE(ReadImageFile(path, image, trailer, prompter));
+    EXPECT_EQ(std::tie(trailer[3], trailer[4]), std::tuple(Pattern(4100)[4099], 0xBB));
+    WriteBytes(path, Pattern(5000));
+    ASSERT_TRUE(ReadImageFile(path, image, trailer, prompter));
+    EXPECT_EQ(trailer[7], Pattern(5000)[4103]);
 }
 
 TEST_F(ImageFileTest, AFailedReadChangesNothingAndSaysWhy) {
     image.fill(0xAA);
     trailer.fill(0xBB);
-    const CloneImage imageBefore = image;
-    EXPECT_FALSE(ReadImageFile(dir.File("missing.trn"), image, trailer, prompter));
-    EXPECT_FALSE(ReadImageFile("", image, trailer, prompter));
     WriteBytes(dir.File("short.trn"), Pattern(4095));
-    EXPECT_FALSE(ReadImageFile(dir.File("short.trn"), image, trailer, prompter));
-    EXPECT_FALSE(ReadImageFile(dir.path(), image, trailer, prompter));
-    EXPECT_EQ(image, imageBefore);
-    EXPECT_EQ(trailer[0], 0xBB);
-
+    for (const std::string& path : {dir.File("missing.trn"), std::string(), dir.File("short.trn"), dir.path()}) {
+        EXPECT_FALSE(ReadImageFile(path, image, trailer, prompter)) << path;
+    }
+    EXPECT_EQ(std::tie(image[0], trailer[0]), std::tuple(0xAA, 0xBB));
     ASSERT_EQ(prompter.shown.size(), 4u);
     EXPECT_TRUE(StartsWith(prompter.shown[0].text, "Problem opening file\r\nFile Name = " + dir.File("missing.trn")));
     EXPECT_EQ(prompter.shown[1].text, "Problem opening file\r\nFile Name = ");
     EXPECT_TRUE(StartsWith(prompter.shown[2].text, "Problem reading from file\r\nFile Name = " + dir.File("short.trn")));
     EXPECT_TRUE(StartsWith(prompter.shown[3].text, "Problem reading from file\r\nFile Name = " + dir.path()));
-    for (const auto& s : prompter.shown) EXPECT_EQ(s.icon, MessageIcon::Stop);
-}
-
-TEST_F(ImageFileTest, ReadsWhatThereIsOfTheTrailer) {
-    trailer.fill(0xBB);
-    WriteBytes(dir.File("t.trn"), Pattern(4100));
-    ASSERT_TRUE(ReadImageFile(dir.File("t.trn"), image, trailer, prompter));
-    const auto bytes = Pattern(4100);
-    EXPECT_EQ(trailer[3], bytes[4099]);
-    EXPECT_EQ(trailer[4], 0xBB);
-    // A longer file is read as its first 4104 bytes.
-    WriteBytes(dir.File("long.trn"), Pattern(5000));
-    ASSERT_TRUE(ReadImageFile(dir.File("long.trn"), image, trailer, prompter));
-    EXPECT_EQ(trailer[7], Pattern(5000)[4103]);
+    for (const auto& shown : prompter.shown) EXPECT_EQ(shown.icon, MessageIcon::Stop);
 }
 
 TEST_F(ImageFileTest, AFailedWriteLeavesThePreviousFileWhole) {
@@ -141,28 +130,23 @@ TEST_F(ImageFileTest, ReplacingAFileKeepsItsPermissionsAndLinks) {
 }
 
 TEST_F(ImageFileTest, FileChecksTellWhyAFileCannotBeOpened) {
-    EXPECT_EQ(FileIsReadable(""), FileCheck::CannotOpen);
-    EXPECT_EQ(FileIsReadable(dir.File("missing")), FileCheck::CannotOpen);
-    EXPECT_EQ(FileIsReadable(dir.path()), FileCheck::CannotRead);
     WriteBytes(dir.File("empty"), {});
-    EXPECT_EQ(FileIsReadable(dir.File("empty")), FileCheck::CannotRead);
     WriteBytes(dir.File("one"), {1});
-    EXPECT_EQ(FileIsReadable(dir.File("one")), FileCheck::Ok);
-
-    for (std::size_t size : {std::size_t{0}, std::size_t{4103}, std::size_t{4105}}) {
-        WriteBytes(dir.File("s"), Pattern(size));
-        EXPECT_EQ(CheckImageFile(dir.File("s"), kImageFileSize), FileCheck::WrongSize) << size;
+    for (auto [path, check] : {std::pair{std::string(), FileCheck::CannotOpen}, {dir.File("missing"), FileCheck::CannotOpen},
+                               {dir.path(), FileCheck::CannotRead}, {dir.File("empty"), FileCheck::CannotRead},
+                               {dir.File("one"), FileCheck::Ok}}) {
+        EXPECT_EQ(FileIsReadable(path), check) << path;
     }
-    WriteBytes(dir.File("s"), Pattern(kImageFileSize));
-    EXPECT_EQ(CheckImageFile(dir.File("s"), kImageFileSize), FileCheck::Ok);
+    for (std::size_t size : {0, 4103, 4105, 4104}) {
+        WriteBytes(dir.File("s"), Pattern(size));
+        EXPECT_EQ(CheckImageFile(dir.File("s"), kImageFileSize), size == 4104 ? FileCheck::Ok : FileCheck::WrongSize);
+    }
     EXPECT_EQ(CheckImageFile(dir.File("missing"), kImageFileSize), FileCheck::CannotOpen);
 
-    EXPECT_TRUE(CheckFileWritable(dir.File("missing"), prompter));
-    EXPECT_TRUE(CheckFileWritable(dir.File("s"), prompter));
+    EXPECT_TRUE(CheckFileWritable(dir.File("missing"), prompter) && CheckFileWritable(dir.File("s"), prompter));
     ::chmod(dir.File("s").c_str(), 0444);
     EXPECT_FALSE(CheckFileWritable(dir.File("s"), prompter));
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "The File's attribute is Read_Only.\r\nFile Name = " + dir.File("s"));
+    EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"The File's attribute is Read_Only.\r\nFile Name = " + dir.File("s")});
 }
 
 TEST(DefaultImageFiles, NamesAreComparedWithoutFolderOrCase) {

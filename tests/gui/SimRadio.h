@@ -1,0 +1,60 @@
+#pragma once
+// tarn-radio-sim for the desktop program's end-to-end tests: started with an image (and faults) on a
+// pseudo-terminal of its own, stopped when the test is done.
+#include <QProcess>
+#include <QStringList>
+
+#include "model/DefaultImage.h"
+#include "model/ImageCodec.h"
+#include "model/ImageFile.h"
+#include "ui/Prompter.h"
+
+namespace tarn::gui::test {
+
+class SimRadio {
+public:
+    // The radio holds `image` (its model id set to the radio's own) and plays `faults`; what is written
+    // into it is kept in `outPath` when given.
+    SimRadio(const QString& imagePath, QStringList faults = {}, const QString& outPath = {}) {
+        QStringList args{QStringLiteral("--image"), imagePath, QStringLiteral("--model-id"), QStringLiteral("0002")};
+        if (!outPath.isEmpty()) args << QStringLiteral("--out") << outPath;
+        args << faults;
+        process_.start(QStringLiteral(TARN_SIM_BIN), args);
+        while (process_.waitForReadyRead(5000) && !process_.canReadLine()) {
+        }
+        devicePath_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
+    ~SimRadio() {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+    SimRadio(const SimRadio&) = delete;
+    SimRadio& operator=(const SimRadio&) = delete;
+
+    // The pseudo-terminal the program opens; empty when the radio did not start.
+    const QString& DevicePath() const { return devicePath_; }
+
+private:
+    QProcess process_;
+    QString devicePath_;
+};
+
+// The image the radio holds in these tests: the built-in default with `tag` as the first MR
+// channel's name.
+inline DocumentContent RadioContent(const char* tag) {
+    DocumentContent content;
+    FillDefaultImage(content);
+    SetTag(content.Channels.Entries[0], tag);
+    EncodeImage(content);
+    return content;
+}
+
+inline bool WriteRadioImage(const QString& path, const char* tag, Prompter& prompter) {
+    const DocumentContent content = RadioContent(tag);
+    return WriteImageFile(path.toStdString(), content.Image, content.Trailer, prompter);
+}
+
+// The first MR channel's name without the blanks that pad it.
+inline QString FirstTag(const ChannelTable& table) { return QString::fromLatin1(table.Entries[0].Tag.data()).trimmed(); }
+
+}  // namespace tarn::gui::test
