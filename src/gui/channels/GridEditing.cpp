@@ -63,7 +63,10 @@ bool GridEditing::KeyPress(QKeyEvent* event) {
             return false;
         case Qt::Key_Space:
             if (event->modifiers() & Qt::ControlModifier) return false;
-            return Space(column);
+            // Where Space goes on to the grid it is also a typed blank, which opens an edit on the
+            // TAG and frequency cells.
+            if (Space(column)) return true;
+            break;
         case Qt::Key_F3:
             if (column == 8 && ComplementDcs(document_, column).done) Redraw(column);
             return false;
