@@ -290,8 +290,8 @@ private slots:
         QCOMPARE(Box(view)->selectedText(), QStringLiteral("118.00000"));
     }
 
-    // Save and F2 store an open edit before they read the channels.
-    void AnOpenEditIsStoredBeforeSaveAndF2() {
+    // Save, F2 and New store an open edit before they read or replace the channels.
+    void AnOpenEditIsStoredBeforeSaveF2AndNew() {
         test::Workspace ws;
         auto app = ws.MakeApp();
         test::ShownWindow shown(*app);
@@ -312,6 +312,20 @@ private slots:
         QCOMPARE(QString::fromLatin1(mr1.Tag.data()), QStringLiteral("X       "));
         QCOMPARE(view.GroupLabel(), QStringLiteral(" BOOK GROUP    "));
         QVERIFY(!Box(view)->isVisible());
+
+        // New asks about the changes of an edit still open.
+        app->document.SetModified(false);
+        QTest::keyClick(view.Grid(), Qt::Key_F2);
+        QTest::keyClick(view.Grid(), Qt::Key_F2);
+        QTest::keyClick(view.Grid(), Qt::Key_F2);
+        Go(view, 0, 3);
+        QTest::keyClicks(view.Grid(), "N");
+        const std::size_t asked = ws.prompter.shown.size();
+        ws.prompter.answers = {Answer::No};
+        shown.window.Action(command::kFileNew)->trigger();
+        QCOMPARE(ws.prompter.shown.size(), asked + 1);
+        QVERIFY(!Box(view)->isVisible());
+        QCOMPARE(Cell(view, 0, 3), QStringLiteral("        "));
     }
 };
 

@@ -151,6 +151,7 @@ void ChannelView::FillHeaderPanel() {
 
 void ChannelView::ToggleItem(int item) {
     if (item < 0 || item >= kItemCount) return;
+    CommitEdit();  // the edited cell may be hidden
     int& flag = app_.settings.itemVisible[item];
     flag = flag == 1 ? 0 : 1;
     grid_->ensurePolished();
