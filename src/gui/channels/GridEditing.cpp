@@ -97,9 +97,14 @@ bool GridEditing::eventFilter(QObject* watched, QEvent* event) {
         return (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     }
-    if (watched == grid_ && type == QEvent::KeyPress) return KeyPress(static_cast<QKeyEvent*>(event));
+    // An edit still open is stored before the grid's own keys and clicks read the channel.
+    if (watched == grid_ && type == QEvent::KeyPress) {
+        editor_->Commit();
+        return KeyPress(static_cast<QKeyEvent*>(event));
+    }
     if (watched == grid_->viewport() && type == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        editor_->Commit();
         return DoubleClick(static_cast<QMouseEvent*>(event));
     }
     return QObject::eventFilter(watched, event);
