@@ -22,13 +22,16 @@ QString Cell(const ChannelView& view, int row, int column) { return view.Model()
 
 QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 
+// A new document in the main window, and its Edit commands.
 struct EditCommands {
-    explicit EditCommands(AppContext& app) : shown(app), view(*shown.window.View()) {}
+    EditCommands() : app(ws.MakeApp()), shown(*app), view(*shown.window.View()) {}
     void Copy() { shown.window.Action(command::kEditCopy)->trigger(); }
     void Paste(const QString& text) {
         QGuiApplication::clipboard()->setText(text);
         shown.window.Action(command::kEditPaste)->trigger();
     }
+    test::Workspace ws;
+    std::unique_ptr<AppContext> app;
     test::ShownWindow shown;
     ChannelView& view;
 };
@@ -39,9 +42,7 @@ class GridClipboardTest : public QObject {
     Q_OBJECT
 private slots:
     void CopyPutsTheSelectedCellsOrTheSlotNumber() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        EditCommands edit(*app);
+        EditCommands edit;
         ChannelView& view = edit.view;
         Go(view, 0, 9);
         view.Grid()->selectionModel()->select(QItemSelection(view.Model()->index(0, 9), view.Model()->index(1, 10)),
@@ -60,11 +61,10 @@ private slots:
     }
 
     void PasteTakesOnlyAnExactCellText() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
+        EditCommands edit;
+        auto& app = edit.app;
         app->document.Settings().GrayExpansion = 1;
         ChannelEntry& mr1 = app->document.Channels().Entries[0];
-        EditCommands edit(*app);
         ChannelView& view = edit.view;
         Go(view, 0, 7);
         // An AM channel has no tone: the paste beeps once and changes nothing.
@@ -91,25 +91,25 @@ private slots:
     }
 
     void PastedSlotNumberCopiesTheChannelAfterTheQuestion() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
+        EditCommands edit;
+        auto& app = edit.app;
+        tarn::test::RecordingPrompter& prompter = edit.ws.prompter;
         ChannelTable& table = app->document.Channels();
         ChannelEntry& book1 = table.Entries[70];
         book1.Empty = 0;
         book1.RxFrequency = 121500000;
         SetTag(book1, "GUARD");
-        EditCommands edit(*app);
         ChannelView& view = edit.view;
 
         Go(view, 2, 0);
-        ws.prompter.answers = {Answer::No};
+        prompter.answers = {Answer::No};
         edit.Paste(QStringLiteral("71"));
-        QCOMPARE(ws.prompter.shown.back().text, std::string("Do you copy BOOK-ch 1 data to Ch 3?\n"));
-        QCOMPARE(ws.prompter.shown.back().icon, MessageIcon::Question);
+        QCOMPARE(prompter.shown.back().text, std::string("Do you copy BOOK-ch 1 data to Ch 3?\n"));
+        QCOMPARE(prompter.shown.back().icon, MessageIcon::Question);
         QCOMPARE(Cell(view, 2, 3), QStringLiteral("        "));
         QVERIFY(app->document.Modified());  // the paste went through, whatever the answer
 
-        ws.prompter.answers = {Answer::Yes};
+        prompter.answers = {Answer::Yes};
         edit.Paste(QStringLiteral("71"));
         QCOMPARE(Cell(view, 2, 0), QStringLiteral("   3"));
         QCOMPARE(Cell(view, 2, 3), QStringLiteral("GUARD   "));
@@ -117,18 +117,16 @@ private slots:
         QCOMPARE(table.Entries[2].Empty, 0u);
 
         // Its own slot number, or a number with a decimal point, copies nothing and asks nothing.
-        const std::size_t asked = ws.prompter.shown.size();
+        const std::size_t asked = prompter.shown.size();
         const int beeps = SystemBeepCount();
         edit.Paste(QStringLiteral("3"));
         edit.Paste(QStringLiteral("12.5"));
-        QCOMPARE(ws.prompter.shown.size(), asked);
+        QCOMPARE(prompter.shown.size(), asked);
         QCOMPARE(SystemBeepCount(), beeps + 2);
     }
 
     void InTheEditBoxCopyAndPasteActOnItsText() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        EditCommands edit(*app);
+        EditCommands edit;
         ChannelView& view = edit.view;
         CFilterEdit* box = view.Editor()->Box();
         Go(view, 0, 3);

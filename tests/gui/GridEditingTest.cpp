@@ -43,15 +43,26 @@ void DoubleClick(QWidget* widget, QPoint at) {
 
 CFilterEdit* Box(const ChannelView& view) { return view.Editor()->Box(); }
 
-// Slot 0 made an EXP channel at 150.005 MHz on the 5 kHz step, with "Gray Expansion" on.
-ChannelEntry& MakeExp(AppContext& app) {
-    app.document.Settings().GrayExpansion = 1;
-    ChannelEntry& entry = app.document.Channels().Entries[0];
-    entry.Mode = entry.Band = kBandExp;
-    entry.RxFrequency = 150005000;
-    entry.Step = 0;
-    return entry;
-}
+// A new document with its channel view shown.
+struct Session {
+    Session() : app(ws.MakeApp()), shown(*app), view(shown.view) {}
+
+    // MR 1 made an EXP channel at 150.005 MHz on the 5 kHz step, with "Gray Expansion" on.
+    ChannelEntry& MakeExp() {
+        app->document.Settings().GrayExpansion = 1;
+        ChannelEntry& entry = app->document.Channels().Entries[0];
+        entry.Mode = entry.Band = kBandExp;
+        entry.RxFrequency = 150005000;
+        entry.Step = 0;
+        view.Refresh();
+        return entry;
+    }
+
+    test::Workspace ws;
+    std::unique_ptr<AppContext> app;
+    test::ShownView shown;
+    ChannelView& view;
+};
 
 }  // namespace
 
@@ -59,10 +70,9 @@ class GridEditingTest : public QObject {
     Q_OBJECT
 private slots:
     void TypingOpensTheBoxAndEnterStoresTheChannel() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        test::ShownView shown(*app);
-        ChannelView& view = shown.view;
+        Session s;
+        auto& app = s.app;
+        ChannelView& view = s.view;
         const ChannelEntry& mr1 = app->document.Channels().Entries[0];
 
         Go(view, 0, 4);
@@ -114,10 +124,9 @@ private slots:
     }
 
     void EscapeLeavesTheChannelAsItWas() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        test::ShownView shown(*app);
-        ChannelView& view = shown.view;
+        Session s;
+        auto& app = s.app;
+        ChannelView& view = s.view;
         Go(view, 0, 4);
         QTest::keyClick(view.Grid(), Qt::Key_Return);
         QTest::keyClicks(Box(view), "121.5");
@@ -129,10 +138,9 @@ private slots:
     }
 
     void TheEditIsStoredIntoTheCellWhereItBegan() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        test::ShownView shown(*app);
-        ChannelView& view = shown.view;
+        Session s;
+        auto& app = s.app;
+        ChannelView& view = s.view;
         const ChannelTable& table = app->document.Channels();
         Go(view, 0, 3);
         QTest::keyClicks(view.Grid(), "T");
@@ -163,10 +171,9 @@ private slots:
             {13, 0, true, nullptr, 13}, {14, 1, false, nullptr, -1},
         };
         for (const Case& c : cases) {
-            test::Workspace ws;
-            auto app = ws.MakeApp();
-            test::ShownView shown(*app);
-            ChannelView& view = shown.view;
+            Session s;
+            auto& app = s.app;
+            ChannelView& view = s.view;
             const QStringList before = RowTexts(view, 0);
             Go(view, 0, c.column);
             const int beeps = SystemBeepCount();
@@ -184,10 +191,9 @@ private slots:
     }
 
     void SpaceOnAnEmptyChannelOnlyWorksInTheChannelColumn() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        test::ShownView shown(*app);
-        ChannelView& view = shown.view;
+        Session s;
+        auto& app = s.app;
+        ChannelView& view = s.view;
         const ChannelEntry& mr2 = app->document.Channels().Entries[1];
         QCOMPARE(mr2.Empty, 1u);
         Go(view, 1, 11);
@@ -202,13 +208,11 @@ private slots:
     }
 
     void ToneListKeepsAToneItDoesNotOffer() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        ChannelEntry& exp = MakeExp(*app);
+        Session s;
+        ChannelView& view = s.view;
+        ChannelEntry& exp = s.MakeExp();
         exp.ToneType = kToneCtcss;
         exp.CtcssIndex = 45;  // one of the tones the list does not offer
-        test::ShownView shown(*app);
-        ChannelView& view = shown.view;
         Go(view, 0, 8);
         test::WhenDialogShows<CTonePickDlg>([](CTonePickDlg* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("CTCSS Frequency"));
@@ -231,11 +235,9 @@ private slots:
     }
 
     void StepListRoundsTheFrequencyToTheChosenStep() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        ChannelEntry& exp = MakeExp(*app);
-        test::ShownView shown(*app);
-        ChannelView& view = shown.view;
+        Session s;
+        ChannelView& view = s.view;
+        ChannelEntry& exp = s.MakeExp();
         Go(view, 0, 10);
         test::WhenDialogShows<CStepPickDlg>([](CStepPickDlg* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("STEP"));
@@ -253,12 +255,11 @@ private slots:
     }
 
     void F3InvertsTheDcsCode() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        ChannelEntry& exp = MakeExp(*app);
+        Session s;
+        auto& app = s.app;
+        ChannelView& view = s.view;
+        ChannelEntry& exp = s.MakeExp();
         exp.ToneType = kToneDcs;
-        test::ShownView shown(*app);
-        ChannelView& view = shown.view;
         Go(view, 0, 8);
         QTest::keyClick(view.Grid(), Qt::Key_F3);
         QCOMPARE(Cell(view, 0, 8), QStringLiteral("047"));
@@ -273,10 +274,9 @@ private slots:
     }
 
     void DoubleClicks() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        test::ShownView shown(*app);
-        ChannelView& view = shown.view;
+        Session s;
+        auto& app = s.app;
+        ChannelView& view = s.view;
         Go(view, 0, 13);
         QHeaderView* header = view.Grid()->horizontalHeader();
         DoubleClick(header->viewport(), QPoint(header->sectionViewportPosition(4) + 5, header->height() / 2));

@@ -35,34 +35,37 @@ GridClipboard::GridClipboard(Document& document, Prompter& prompter, QTableView*
                              InCellEditor* editor)
     : document_(document), prompter_(prompter), grid_(grid), model_(model), editor_(editor) {}
 
-bool GridClipboard::Copy() {
+bool GridClipboard::Route(const std::function<void(QLineEdit&)>& inBox,
+                          const std::function<void(const QModelIndex&)>& inGrid) {
     if (editor_->Box()->hasFocus()) {
-        editor_->Box()->copy();
+        inBox(*editor_->Box());
         return true;
     }
     if (!grid_->hasFocus()) return false;
     const QModelIndex current = grid_->currentIndex();
-    if (!current.isValid()) return true;
-    const std::string text = GridCopyText(document_.Channels(), SelectionOf(*grid_), current.column());
-    QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
+    if (current.isValid()) inGrid(current);
     return true;
 }
 
+bool GridClipboard::Copy() {
+    return Route([](QLineEdit& box) { box.copy(); },
+                 [this](const QModelIndex& current) {
+                     const std::string text =
+                         GridCopyText(document_.Channels(), SelectionOf(*grid_), current.column());
+                     QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
+                 });
+}
+
 bool GridClipboard::Paste() {
-    if (editor_->Box()->hasFocus()) {
-        editor_->Box()->paste();
-        return true;
-    }
-    if (!grid_->hasFocus()) return false;
-    const QModelIndex current = grid_->currentIndex();
-    if (!current.isValid()) return true;
-    // The clipboard holds 8-bit text; characters beyond Latin-1 become "?" and match nothing.
-    const QByteArray text = QGuiApplication::clipboard()->text().toLatin1();
-    const EditResult result =
-        PasteIntoCell(document_, current.column(), std::string_view(text.constData(), text.size()), prompter_);
-    SystemBeep(result.beeps);
-    if (result.done) model_->RedrawAfterChange(current.row(), current.column());
-    return true;
+    return Route([](QLineEdit& box) { box.paste(); },
+                 [this](const QModelIndex& current) {
+                     // The clipboard holds 8-bit text; characters beyond Latin-1 become "?" and match nothing.
+                     const QByteArray text = QGuiApplication::clipboard()->text().toLatin1();
+                     const EditResult result = PasteIntoCell(
+                         document_, current.column(), std::string_view(text.constData(), text.size()), prompter_);
+                     SystemBeep(result.beeps);
+                     if (result.done) model_->RedrawAfterChange(current.row(), current.column());
+                 });
 }
 
 }  // namespace tarn::gui

@@ -2,6 +2,10 @@
 // Copy and Paste of the channel grid through the system clipboard. In the grid, Copy puts the selected
 // cells' texts on the clipboard (the slot number on the channel-number column) and Paste takes the
 // clipboard's text into the current cell; in the in-cell edit box both act on the box's own text.
+#include <functional>
+
+class QLineEdit;
+class QModelIndex;
 class QTableView;
 
 namespace tarn {
@@ -24,6 +28,9 @@ public:
     bool Paste();
 
 private:
+    // Runs the action for the edit box or for the grid's current cell, whichever has the focus.
+    bool Route(const std::function<void(QLineEdit&)>& inBox, const std::function<void(const QModelIndex&)>& inGrid);
+
     Document& document_;
     Prompter& prompter_;
     QTableView* grid_;
