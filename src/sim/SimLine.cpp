@@ -12,6 +12,15 @@ namespace {
 
 // One character at 9600 baud: a start bit, eight data bits and a stop bit.
 constexpr auto kCharTime = std::chrono::microseconds(10 * 1000000 / 9600);
+// A sleep wakes up to some tenths of a millisecond late; the last stretch is waited out on the clock so
+// that characters leave at the line's pace and not at the scheduler's.
+constexpr auto kSpinStretch = std::chrono::microseconds(300);
+
+void WaitUntil(std::chrono::steady_clock::time_point moment) {
+    std::this_thread::sleep_until(moment - kSpinStretch);
+    while (std::chrono::steady_clock::now() < moment) {
+    }
+}
 
 }  // namespace
 
@@ -62,7 +71,7 @@ void SimLine::Send(const std::vector<std::uint8_t>& bytes) {
 void SimLine::Put(std::uint8_t byte, char tag) {
     if (baudTiming_) {
         lineFree_ = std::max(lineFree_, Clock::now()) + kCharTime;
-        std::this_thread::sleep_until(lineFree_);
+        WaitUntil(lineFree_);
     }
     for (;;) {
         const ssize_t n = ::write(fd_, &byte, 1);

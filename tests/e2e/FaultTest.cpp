@@ -109,10 +109,10 @@ INSTANTIATE_TEST_SUITE_P(Faults, WriteFault,
 
 TEST(LinkFaults, APortThatCannotBeOpenedIsToldWithTheReason) {
     TempDir dir;
-    const JobOutcome out = RunJob(TransferOperation::Upload, dir.Path("no-such-port"), ProgramImage());
+    const JobOutcome out = RunJob(TransferOperation::Upload, dir.File("no-such-port"), ProgramImage());
     EXPECT_FALSE(out.succeeded);
     EXPECT_EQ(out.messages,
-              std::vector<std::string>{"Problem with COM port\r\n" + dir.Path("no-such-port") + " does not exist."});
+              std::vector<std::string>{"Problem with COM port\r\n" + dir.File("no-such-port") + " does not exist."});
     EXPECT_EQ(out.events, (std::vector<Event>{{Event::Done, 0}}));
     EXPECT_EQ(out.image, ProgramImage());
 }

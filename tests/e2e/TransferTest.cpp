@@ -1,11 +1,11 @@
-// Upload, Download and their merge, checked on the wire through the virtual radio's log.
+// Upload, Download, the alignment entry and their merge, checked on the wire through the virtual radio's log.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "SimHarness.h"
+#include "link/Link.h"
 #include "link/LinkStrings.h"
-#include "model/ImageChecksum.h"
 
 namespace tarn::test {
 namespace {
@@ -45,25 +45,6 @@ std::vector<Event> ExpectedEvents(int caption, int range, const std::vector<int>
     for (int n = from; n <= to; ++n) out.push_back({Event::Position, n});
     out.push_back({Event::Done, 0});
     return out;
-}
-
-void Take(CloneImage& into, const CloneImage& from, std::size_t begin, std::size_t end) {
-    std::copy(from.begin() + begin, from.begin() + end, into.begin() + begin);
-}
-
-// The radio's image with the program's regions laid over it, written out region by region.
-CloneImage Merged(const CloneImage& radio, const CloneImage& program, bool maintenance) {
-    CloneImage m = radio;
-    Take(m, program, 6, 64);
-    Take(m, program, 114, 3928);
-    if (maintenance) {
-        Take(m, program, 90, 114);
-        Take(m, program, 3928, 3940);
-    }
-    const std::uint16_t sum = ImageChecksum(m.data() + 90, 24);
-    m[2] = static_cast<std::uint8_t>(sum >> 8);
-    m[3] = static_cast<std::uint8_t>(sum);
-    return m;
 }
 
 TEST(Upload, ReadsARadioThatAnswersTheFirstProbe) {
@@ -132,7 +113,7 @@ void ExpectDownload(bool maintenance) {
     expectedProgram[1] = RadioImage()[1];
     EXPECT_EQ(out.image, expectedProgram);
 
-    const CloneImage merged = Merged(RadioImage(), program, maintenance);
+    const CloneImage merged = MergedImage(RadioImage(), program, maintenance);
     ASSERT_TRUE(radio.Saved());
     EXPECT_EQ(*radio.Saved(), merged);
     EXPECT_EQ((*radio.Saved())[4], 0x00);
@@ -156,6 +137,80 @@ void ExpectDownload(bool maintenance) {
 TEST(Download, MergesAndWritesOutsideMaintenanceMode) { ExpectDownload(false); }
 
 TEST(Download, WritesAdjustmentAndIdentityInMaintenanceMode) { ExpectDownload(true); }
+
+// The alignment entry: the read and merge of a Download, then 0x38 and the 0x30 handshake.
+TEST(AlignEntry, PutsTheRadioIntoAlignmentModeWithTheMergedImage) {
+    struct Case {
+        std::vector<std::string> options;
+        Bytes handshake;  // program and radio bytes before the first block
+        Bytes ready;
+    };
+    for (const Case& c : {Case{{}, {0x70}, {}}, Case{{"--power-cycle", "300"}, {0x70, 0x20, 0x70}, {0x50}}}) {
+        SCOPED_TRACE(c.options.empty() ? "switched on" : "switched off and on");
+        SimRadio radio(c.options, RadioImage());
+        RunningJob job(TransferOperation::AlignEntry, radio.Port(), ProgramImage());
+        const JobOutcome out = job.Finish();
+        EXPECT_TRUE(out.succeeded);
+        EXPECT_TRUE(out.radioInAlignMode);
+        EXPECT_TRUE(out.messages.empty());
+        EXPECT_EQ(out.image, MergedImage(RadioImage(), ProgramImage(), false));
+        std::vector<Event> events = ExpectedEvents(ids::kUploadCaption, 32, {ids::kPromptDownloading}, 1, 32);
+        events.insert(events.end() - 1, {Event::Prompt, ids::kPromptUploading});
+        EXPECT_EQ(out.events, events);
+
+        ASSERT_TRUE(radio.WaitForNote("alignment mode"));
+        const auto log = radio.Log();
+        EXPECT_TRUE(EveryByteEchoed(log));
+        // The request, a probe answered with 0x50 (at once or once switched on), and the confirmation.
+        EXPECT_EQ(Tagged(log, 'P'), Concat({c.handshake, Repeat(0x06, 32), {0x38, 0x30, 0x30}}));
+        EXPECT_EQ(Tagged(log, 'R'), Concat({c.ready, Blocks(0x20, RadioImage()), {0x50}}));
+        EXPECT_GE(TimeOf(log, 'P', 0x38) - TimeOf(log, 'P', 0x06, 31), 149.0);
+
+        // The port stays open for the alignment commands: read word 0x21, the radio's image bytes 66..67.
+        Bytes frame{0xF0, 0x03, 0x00, 0x21, 0x14};
+        ASSERT_TRUE(SendBytes(job.Port(), frame.data(), frame.size()));
+        Bytes reply(5);
+        ASSERT_EQ(ReceiveBytes(job.Port(), reply.data(), reply.size()), LinkResult::Ok);
+        const auto sum = static_cast<std::uint8_t>(0xF0 + 0x03 + out.image[66] + out.image[67]);
+        EXPECT_EQ(reply, (Bytes{0xF0, 0x03, out.image[66], out.image[67], sum}));
+        EXPECT_TRUE(SendByte(job.Port(), 0x06));
+    }
+}
+
+TEST(AlignEntry, FailureLeavesTheRadioOutOfAlignmentMode) {
+    CloneImage firmwareTaken = ProgramImage();
+    firmwareTaken[0] = RadioImage()[0];
+    firmwareTaken[1] = RadioImage()[1];
+    struct Case {
+        std::vector<std::string> options;
+        const char* cancelAt;  // cancel once the radio logs this, or never
+        std::vector<std::string> messages;
+        CloneImage image;
+    };
+    const Case cases[] = {
+        // The hardware check fails after the read: nothing more is sent, only the firmware bytes are taken.
+        {{"--hardware-bits", "5"}, nullptr, {"Hardware configuration mismatched!"}, firmwareTaken},
+        // Cancelled while the radio is switched off for the alignment handshake: the merged image stays.
+        {{"--power-cycle", "2000"}, "alignment requested", {}, MergedImage(RadioImage(), ProgramImage(), false)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options[0]);
+        SimRadio radio(c.options, RadioImage());
+        RunningJob job(TransferOperation::AlignEntry, radio.Port(), ProgramImage());
+        if (c.cancelAt) {
+            ASSERT_TRUE(radio.WaitForNote(c.cancelAt));
+            job.Cancel();
+        }
+        const JobOutcome out = job.Finish();
+        EXPECT_FALSE(out.succeeded);
+        EXPECT_FALSE(out.radioInAlignMode);
+        EXPECT_EQ(out.messages, c.messages);
+        EXPECT_EQ(out.image, c.image);
+        EXPECT_EQ(out.events.back(), (Event{Event::Done, 0}));
+        const Bytes sent = Tagged(radio.Log(), 'P');
+        EXPECT_EQ(std::count(sent.begin(), sent.end(), 0x38), c.cancelAt ? 1 : 0);
+    }
+}
 
 }  // namespace
 }  // namespace tarn::test

@@ -20,24 +20,19 @@
 namespace tarn::gui {
 namespace {
 
-using test::SimRadio;
-
 // What one run of the window showed.
 struct GaugeRun {
     int result = -1;
-    QString caption;
-    QString prompt;
+    QString caption, prompt;
     int maximum = -1;
     std::vector<int> positions;
     int ticksDuringTransfer = 0;  // 10 ms timer ticks between the first and the last block
-    bool gaugeMade = false;
 };
 
 // Runs the window modally; `onMove` sees every gauge position as it arrives.
 GaugeRun Run(CAccessGauge& gauge, const std::function<void(int)>& onMove = {}) {
     GaugeRun run;
-    int ticks = 0;
-    int ticksAtFirst = -1;
+    int ticks = 0, ticksAtFirst = -1;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
     ticker.start(10);
@@ -51,7 +46,6 @@ GaugeRun Run(CAccessGauge& gauge, const std::function<void(int)>& onMove = {}) {
     run.result = gauge.exec();
     run.caption = gauge.windowTitle();
     run.prompt = gauge.PromptLine()->text();
-    run.gaugeMade = gauge.Gauge() != nullptr;
     return run;
 }
 
@@ -67,21 +61,36 @@ void When(std::function<bool()> ready, std::function<void()> act) {
     timer->start(20);
 }
 
-bool Ascending(const std::vector<int>& v, int first, int last) {
-    if (v.empty() || v.front() != first || v.back() != last) return false;
-    for (std::size_t i = 1; i < v.size(); ++i) {
-        if (v[i] != v[i - 1] + 1) return false;
-    }
-    return true;
+std::vector<int> OneUpTo(int last) {
+    std::vector<int> v(last);
+    for (int i = 0; i < last; ++i) v[i] = i + 1;
+    return v;
 }
 
 TransferRequest Request(TransferOperation operation, const QString& port, bool modified = false) {
     TransferRequest request;
-    request.operation = operation;
-    request.portName = port.toStdString();
-    request.modified = modified;
+    std::tie(request.operation, request.portName, request.modified) = std::tuple(operation, port.toStdString(), modified);
     return request;
 }
+
+// A progress window for `operation` on a virtual radio that holds "radio.trn" and plays `faults`.
+struct Bench {
+    Bench(const QTemporaryDir& dir, TransferOperation operation, QStringList faults = {}, CloneImage start = {},
+          Prompter* prompter = nullptr, bool modified = false)
+        : sim(dir.filePath(QStringLiteral("radio.trn")), faults, dir.filePath(QStringLiteral("written.bin"))),
+          image(start),
+          gauge(Request(operation, sim.DevicePath(), modified), port, image, prompter ? *prompter : messages) {}
+    // Waits for the prompt line, then acts.
+    void WhenPrompted(std::function<void()> act) {
+        When([this] { return !gauge.PromptLine()->text().isEmpty(); }, std::move(act));
+    }
+
+    test::SimRadio sim;
+    ClonePort port;
+    CloneImage image;
+    tarn::test::RecordingPrompter messages;
+    CAccessGauge gauge;
+};
 
 }  // namespace
 
@@ -92,82 +101,69 @@ private slots:
         QVERIFY(dir_.isValid());
         QVERIFY(test::WriteRadioImage(dir_.filePath(QStringLiteral("radio.trn")), "TOWER", prompter_));
         radio_ = test::RadioContent("TOWER").Image;
-        radio_[4] = 0x00;
+        radio_[4] = 0x00;  // the radio's own model id
         radio_[5] = 0x02;
     }
 
     void UploadRunsWithTheEventLoopGoing() {
-        SimRadio sim(dir_.filePath(QStringLiteral("radio.trn")), {QStringLiteral("--baud-timing")});
-        QVERIFY(!sim.DevicePath().isEmpty());
-        ClonePort port;
-        CloneImage image{};
-        tarn::test::RecordingPrompter messages;
-        CAccessGauge gauge(Request(TransferOperation::Upload, sim.DevicePath()), port, image, messages);
-        const GaugeRun run = Run(gauge);
+        Bench bench(dir_, TransferOperation::Upload, {QStringLiteral("--baud-timing")});
+        QVERIFY(!bench.sim.DevicePath().isEmpty());
+        const GaugeRun run = Run(bench.gauge);
         QCOMPARE(run.result, int(QDialog::Accepted));
         QCOMPARE(run.caption, QStringLiteral("Upload Function"));
         QCOMPARE(run.prompt, QStringLiteral("Switch radio OFF, then back ON to start uploading"));
         QCOMPARE(run.maximum, 32);
-        QVERIFY(Ascending(run.positions, 1, 32));
+        QCOMPARE(run.positions, OneUpTo(32));
         // At 9600 baud the image takes seconds; the window's own loop kept turning all the while.
         QVERIFY2(run.ticksDuringTransfer >= 100, qPrintable(QString::number(run.ticksDuringTransfer)));
-        QCOMPARE(messages.Texts(), std::vector<std::string>{"Upload is completed"});
-        QVERIFY(gauge.Job().ImageReplaced());
-        QVERIFY(!gauge.Running());
-        QVERIFY(image == radio_);
+        QCOMPARE(bench.messages.Texts(), std::vector<std::string>{"Upload is completed"});
+        QVERIFY(bench.gauge.Job().ImageReplaced() && !bench.gauge.Running());
+        QVERIFY(bench.image == radio_);
     }
 
     void DownloadGaugeRunsTo64() {
-        const QString out = dir_.filePath(QStringLiteral("written.bin"));
-        SimRadio sim(dir_.filePath(QStringLiteral("radio.trn")), {}, out);
-        ClonePort port;
-        CloneImage image = test::RadioContent("MINE").Image;
-        const CloneImage before = image;
-        tarn::test::RecordingPrompter messages;
-        CAccessGauge gauge(Request(TransferOperation::Download, sim.DevicePath()), port, image, messages);
-        const GaugeRun run = Run(gauge);
+        const CloneImage mine = test::RadioContent("MINE").Image;
+        Bench bench(dir_, TransferOperation::Download, {}, mine);
+        const GaugeRun run = Run(bench.gauge);
         QCOMPARE(run.result, int(QDialog::Accepted));
         QCOMPARE(run.caption, QStringLiteral("Download Function"));
         QCOMPARE(run.maximum, 64);
-        QVERIFY(Ascending(run.positions, 1, 64));
-        QCOMPARE(messages.Texts(), std::vector<std::string>{"Download is completed"});
-        QVERIFY(gauge.Job().Succeeded());
+        QCOMPARE(run.positions, OneUpTo(64));
+        QCOMPARE(bench.messages.Texts(), std::vector<std::string>{"Download is completed"});
+        QVERIFY(bench.gauge.Job().Succeeded());
         // The program's own image keeps everything but the radio's firmware bytes.
-        QVERIFY(std::equal(image.begin() + 2, image.end(), before.begin() + 2));
+        QVERIFY(std::equal(bench.image.begin() + 2, bench.image.end(), mine.begin() + 2));
     }
 
-    void CancelWhileWaitingForTheRadioEndsSilently() {
-        SimRadio sim(dir_.filePath(QStringLiteral("radio.trn")), {QStringLiteral("--silent")});
-        ClonePort port;
-        CloneImage image{};
-        const CloneImage before = image;
-        tarn::test::RecordingPrompter messages;
-        CAccessGauge gauge(Request(TransferOperation::Upload, sim.DevicePath()), port, image, messages);
-        When([&] { return !gauge.PromptLine()->text().isEmpty(); },
-             [&] { QTest::mouseClick(gauge.CancelButton(), Qt::LeftButton); });
-        const GaugeRun run = Run(gauge);
+    void EnterDoesNotCancelButClosingWhileWaitingForTheRadioEndsSilently() {
+        Bench bench(dir_, TransferOperation::Upload, {QStringLiteral("--silent")});
+        bench.WhenPrompted([&] {
+            QTest::keyClick(&bench.gauge, Qt::Key_Return);
+            QVERIFY(bench.gauge.Running() && bench.gauge.CancelButton()->isEnabled());
+            bench.gauge.close();  // the caption bar's close asks for the cancel
+        });
+        const GaugeRun run = Run(bench.gauge);
         QCOMPARE(run.result, int(QDialog::Rejected));
         QVERIFY(run.positions.empty());
-        QVERIFY(messages.shown.empty());
-        QVERIFY(!gauge.Running());
-        QVERIFY(image == before);
+        QVERIFY(bench.messages.shown.empty());
+        QVERIFY(!bench.gauge.Running());
+        QVERIFY(bench.image == CloneImage{});
     }
 
-    void CancelDuringTheAcknowledgementWaitTellsTheError() {
-        SimRadio sim(dir_.filePath(QStringLiteral("radio.trn")), {QStringLiteral("--ignore-block"), QStringLiteral("3")});
-        ClonePort port;
-        CloneImage image = test::RadioContent("MINE").Image;
-        tarn::test::RecordingPrompter messages;
-        CAccessGauge gauge(Request(TransferOperation::Download, sim.DevicePath()), port, image, messages);
+    void EscapeDuringTheAcknowledgementWaitTellsTheError() {
+        Bench bench(dir_, TransferOperation::Download, {QStringLiteral("--ignore-block"), QStringLiteral("3")},
+                    test::RadioContent("MINE").Image);
         // Three blocks written: the radio leaves the fourth unanswered, and Esc comes during the wait.
-        const GaugeRun run = Run(gauge, [&](int blocks) {
-            if (blocks == 35) QTimer::singleShot(300, &gauge, [&] { QTest::keyClick(&gauge, Qt::Key_Escape); });
+        const GaugeRun run = Run(bench.gauge, [&](int blocks) {
+            if (blocks == 35) {
+                QTimer::singleShot(300, &bench.gauge, [&] { QTest::keyClick(&bench.gauge, Qt::Key_Escape); });
+            }
         });
         QCOMPARE(run.result, int(QDialog::Rejected));
         QCOMPARE(run.positions.back(), 35);
-        QCOMPARE(messages.Texts(), std::vector<std::string>{"Communication Error"});
-        QCOMPARE(messages.shown[0].icon, MessageIcon::Stop);
-        QVERIFY(!gauge.CancelButton()->isEnabled());
+        QCOMPARE(bench.messages.Texts(), std::vector<std::string>{"Communication Error"});
+        QCOMPARE(bench.messages.shown[0].icon, MessageIcon::Stop);
+        QVERIFY(!bench.gauge.CancelButton()->isEnabled());
     }
 
     void PortThatCannotBeOpenedClosesTheWindowByItself() {
@@ -183,48 +179,30 @@ private slots:
         QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(messages.shown.size(), std::size_t(1));
         QVERIFY(messages.shown[0].text.rfind("Problem with COM port", 0) == 0);
-        QVERIFY(!run.gaugeMade);
+        QVERIFY(gauge.Gauge() == nullptr);
         QCOMPARE(run.caption, QStringLiteral("Access Gauge"));
         QVERIFY(image == CloneImage{});
     }
 
     void QuestionIsShownHereWhileTheJobWaits() {
-        SimRadio sim(dir_.filePath(QStringLiteral("radio.trn")));
-        ClonePort port;
-        CloneImage image{};
         GuiPrompter boxes;
-        CAccessGauge gauge(Request(TransferOperation::Upload, sim.DevicePath(), true), port, image, boxes);
+        Bench bench(dir_, TransferOperation::Upload, {}, {}, &boxes, true);
         QString asked;
         bool jobWaited = false;
         When([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
              [&] {
                  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                  asked = box->text();
-                 jobWaited = gauge.Running() && gauge.Gauge()->value() == 32;
+                 jobWaited = bench.gauge.Running() && bench.gauge.Gauge()->value() == 32;
                  box->button(QMessageBox::No)->click();
              });
-        const GaugeRun run = Run(gauge);
+        const GaugeRun run = Run(bench.gauge);
         QCOMPARE(asked, QStringLiteral("Overwrite original data"));
         QVERIFY(jobWaited);
         // No keeps the old image, without "Upload is completed"; the job still ended by itself.
         QCOMPARE(run.result, int(QDialog::Accepted));
-        QVERIFY(!gauge.Job().ImageReplaced());
-        QVERIFY(image == CloneImage{});
-    }
-
-    void EnterDoesNotCancel() {
-        SimRadio sim(dir_.filePath(QStringLiteral("radio.trn")), {QStringLiteral("--silent")});
-        ClonePort port;
-        CloneImage image{};
-        tarn::test::RecordingPrompter messages;
-        CAccessGauge gauge(Request(TransferOperation::Upload, sim.DevicePath()), port, image, messages);
-        When([&] { return !gauge.PromptLine()->text().isEmpty(); },
-             [&] {
-                 QTest::keyClick(&gauge, Qt::Key_Return);
-                 QVERIFY(gauge.CancelButton()->isEnabled());
-                 gauge.close();  // the caption bar's close asks for the cancel as well
-             });
-        QCOMPARE(Run(gauge).result, int(QDialog::Rejected));
+        QVERIFY(!bench.gauge.Job().ImageReplaced());
+        QVERIFY(bench.image == CloneImage{});
     }
 
 private:

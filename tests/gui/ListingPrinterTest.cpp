@@ -18,10 +18,18 @@ QString PdfText(const QString& path) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-void UsePdf(QPrinter& printer, const QString& path) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-}
+// A new document in a fresh working folder, and a printer writing `name` there as a PDF file.
+struct PdfBench {
+    explicit PdfBench(const QString& name) {
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(ws.File(name));
+    }
+    QString Text() const { return PdfText(pdf.outputFileName()); }
+
+    test::Workspace ws;
+    std::unique_ptr<AppContext> app = ws.MakeApp();
+    QPrinter pdf{QPrinter::HighResolution};
+};
 
 }  // namespace
 
@@ -29,59 +37,43 @@ class ListingPrinterTest : public QObject {
     Q_OBJECT
 private slots:
     void PrintsEveryPageIntoAPdfFile() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        app->printerName = "Desk Laser";
-        MainWindow window(*app);
-        ListingPrinter printer(*app, &window);
+        PdfBench bench(QStringLiteral("listing.pdf"));
+        bench.app->printerName = "Desk Laser";
+        MainWindow window(*bench.app);
+        ListingPrinter printer(*bench.app, &window);
         QObject::connect(&printer, &ListingPrinter::PrinterChanged, &window, [&] { window.Refresh(2); });
-        const QString path = ws.File(QStringLiteral("listing.pdf"));
-        QPrinter pdf(QPrinter::HighResolution);
-        UsePdf(pdf, path);
-
-        QVERIFY(printer.PrintListing(pdf, true));
-        const QString text = PdfText(path);
+        QVERIFY(printer.PrintListing(bench.pdf, true));
+        const QString text = bench.Text();
         QVERIFY2(!text.isEmpty(), "pdftotext could not read the file");
         QCOMPARE(text.count(QLatin1Char('\f')), 2);  // two pages
-                // pdftotext guesses the blanks between words from their positions: compare words only.
+        // pdftotext guesses the blanks between words from their positions: compare words only.
         const QString words = text.simplified();
         QVERIFY(words.contains(QStringLiteral("********** Molvaren Corvane Portable Transceiver **********")));
         QVERIFY(words.contains(QStringLiteral("File Name: <none> Air Band Parameters")));
         QVERIFY(words.contains(
             QStringLiteral("1 WX W WX-01 162.55000 ---.----- --.----- ----- ------- HI 25k - X - Simplex")));
         // The job's end takes the printer used: a file has no printer name.
-        QCOMPARE(app->printerName, std::string());
+        QCOMPARE(bench.app->printerName, std::string());
         QCOMPARE(window.View()->HeaderValue(4), QString());
     }
 
     void PrintsOnlyThePagesChosen() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        ListingPrinter printer(*app, nullptr);
-        const QString path = ws.File(QStringLiteral("page2.pdf"));
-        QPrinter pdf(QPrinter::HighResolution);
-        UsePdf(pdf, path);
-        pdf.setPrintRange(QPrinter::PageRange);
-        pdf.setFromTo(2, 2);
-
-        QVERIFY(printer.PrintListing(pdf, false));
-        const QString text = PdfText(path);
+        PdfBench bench(QStringLiteral("page2.pdf"));
+        bench.pdf.setPrintRange(QPrinter::PageRange);
+        bench.pdf.setFromTo(2, 2);
+        QVERIFY(ListingPrinter(*bench.app, nullptr).PrintListing(bench.pdf, false));
+        const QString text = bench.Text();
         QCOMPARE(text.count(QLatin1Char('\f')), 1);
         QVERIFY(text.contains(QStringLiteral("CHANNEL DATA")));
         QVERIFY(!text.contains(QStringLiteral("Molvaren")));
     }
 
     void AFileThatCannotBeWrittenIsReported() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        ListingPrinter printer(*app, nullptr);
-        QPrinter pdf(QPrinter::HighResolution);
-        UsePdf(pdf, ws.File(QStringLiteral("missing-folder/listing.pdf")));
-
-        QVERIFY(!printer.PrintListing(pdf, true));
-        QCOMPARE(ws.prompter.shown.size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(ws.prompter.shown[0].text).contains(QStringLiteral("missing-folder")));
-        QCOMPARE(ws.prompter.shown[0].icon, MessageIcon::Stop);
+        PdfBench bench(QStringLiteral("missing-folder/listing.pdf"));
+        QVERIFY(!ListingPrinter(*bench.app, nullptr).PrintListing(bench.pdf, true));
+        QCOMPARE(bench.ws.prompter.shown.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(bench.ws.prompter.shown[0].text).contains(QStringLiteral("missing-folder")));
+        QCOMPARE(bench.ws.prompter.shown[0].icon, MessageIcon::Stop);
     }
 };
 

@@ -18,12 +18,9 @@ class StartUpTest : public QObject {
 private slots:
     void MissingIniIsCreatedWithDefaults() {
         test::Workspace ws;
-        IniConfig ini(ws.Path());
-        const ProgramSettings s = ini.ReadAtStart();
-        QCOMPARE(s.portType, PortType::ComPort);
-        QCOMPARE(s.comPort, 1);
-        QCOMPARE(s.windowWidth, 860);
-        QCOMPARE(s.windowHeight, 640);
+        const ProgramSettings s = IniConfig(ws.Path()).ReadAtStart();
+        QCOMPARE(std::tuple(s.portType, s.comPort, s.windowWidth, s.windowHeight),
+                 std::tuple(PortType::ComPort, 1, 860, 640));
         QSettings written(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
         QCOMPARE(written.value("Initialize/PORT_TYPE").toInt(), 0);
         QCOMPARE(written.value("Initialize/COM_PORT").toInt(), 1);
@@ -33,15 +30,11 @@ private slots:
     void BadValuesAreCorrectedAndWrittenBack() {
         test::Workspace ws;
         ws.WriteIni("[Initialize]\nPORT_TYPE=7\nCOM_PORT=0\nCX=300\nCY=2000\n[ITEM]\nITEM3=0\nITEM4=5\nITEM5=abc\n");
-        IniConfig ini(ws.Path());
-        const ProgramSettings s = ini.ReadAtStart();
-        QCOMPARE(s.portType, PortType::ComPort);
-        QCOMPARE(s.comPort, 1);
-        QCOMPARE(s.windowWidth, 860);
-        QCOMPARE(s.windowHeight, 2000);
-        QCOMPARE(s.itemVisible[3], 0);
-        QCOMPARE(s.itemVisible[4], 1);  // anything but 0 or 1 shows the column
-        QCOMPARE(s.itemVisible[5], 0);  // no digits read as 0
+        const ProgramSettings s = IniConfig(ws.Path()).ReadAtStart();
+        QCOMPARE(std::tuple(s.portType, s.comPort, s.windowWidth, s.windowHeight),
+                 std::tuple(PortType::ComPort, 1, 860, 2000));
+        // Anything but 0 or 1 shows the column; no digits read as 0.
+        QCOMPARE(std::tuple(s.itemVisible[3], s.itemVisible[4], s.itemVisible[5]), std::tuple(0, 1, 0));
         QSettings written(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
         QCOMPARE(written.value("Initialize/PORT_TYPE").toInt(), 0);
         QCOMPARE(written.value("Initialize/COM_PORT").toInt(), 1);
@@ -70,14 +63,11 @@ private slots:
         QCOMPARE(again.ReadRecentFiles().Entries(), (std::vector<std::string>{"/b/two words.trn", "/a/one.trn"}));
     }
 
-    void PasswordDialogMasksAndLowersWhatIsTyped() {
+    void PasswordIsMaskedLoweredAndGivesMaintenanceModeOnlyWithOk() {
         PasswordDialog dialog;
         QCOMPARE(dialog.Edit()->echoMode(), QLineEdit::Password);
         QTest::keyClicks(dialog.Edit(), QStringLiteral("MiRel-Toska"));
         QCOMPARE(dialog.Entered(), QStringLiteral("mirel-toska"));
-    }
-
-    void RightPasswordWithOkGivesMaintenanceMode() {
         QCOMPARE(RunPassword(QStringLiteral("MIREL-TOSKA"), true), true);
         QCOMPARE(RunPassword(QStringLiteral("mirel-tosk"), true), false);
         QCOMPARE(RunPassword(QStringLiteral("mirel-toska"), false), false);
@@ -100,11 +90,7 @@ private:
             auto* dialog = qobject_cast<PasswordDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             QTest::keyClicks(dialog->Edit(), text);
-            if (ok) {
-                dialog->accept();
-            } else {
-                dialog->reject();
-            }
+            ok ? dialog->accept() : dialog->reject();
         });
         return AskMaintenancePassword();
     }

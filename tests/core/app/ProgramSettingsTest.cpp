@@ -5,45 +5,29 @@
 namespace tarn {
 namespace {
 
-TEST(ProgramSettings, ReadCorrections) {
-    EXPECT_EQ(CorrectPortType(7), PortType::ComPort);
-    EXPECT_EQ(CorrectPortType(-1), PortType::ComPort);
-    EXPECT_EQ(CorrectPortType(1), PortType::InterfaceUnit);
-    EXPECT_EQ(CorrectComPort(0), 1);
-    EXPECT_EQ(CorrectComPort(17), 1);
-    EXPECT_EQ(CorrectComPort(16), 16);
-    EXPECT_EQ(CorrectWindowWidth(300), 860);
-    EXPECT_EQ(CorrectWindowWidth(1200), 1200);
-    EXPECT_EQ(CorrectWindowHeight(639), 640);
-    EXPECT_EQ(CorrectItemFlag(0), 0);
-    EXPECT_EQ(CorrectItemFlag(1), 1);
-    EXPECT_EQ(CorrectItemFlag(2), 1);
-    EXPECT_EQ(CorrectItemFlag(-5), 1);
+TEST(ProgramSettings, ValuesReadOutOfRangeAreCorrected) {
+    for (auto [read, type] : {std::pair{7, PortType::ComPort}, {-1, PortType::ComPort}, {1, PortType::InterfaceUnit}}) {
+        EXPECT_EQ(CorrectPortType(read), type) << read;
+    }
+    for (auto [read, port, flag] : {std::tuple{0, 1, 0}, {16, 16, 1}, {17, 1, 1}, {-5, 1, 1}}) {
+        EXPECT_EQ(std::tuple(CorrectComPort(read), CorrectItemFlag(read)), std::tuple(port, flag)) << read;
+    }
+    EXPECT_EQ(std::tuple(CorrectWindowWidth(859), CorrectWindowWidth(1200)), std::tuple(860, 1200));
+    EXPECT_EQ(std::tuple(CorrectWindowHeight(639), CorrectWindowHeight(2000)), std::tuple(640, 2000));
 }
 
-TEST(ProgramSettings, PortName) {
-    ProgramSettings s;
-    s.comPort = 12;
-    EXPECT_EQ(PortNameOf(s), "COM12");
-    s.portName = "/dev/ttyUSB0";
-    EXPECT_EQ(PortNameOf(s), "/dev/ttyUSB0");
-}
-
-TEST(ProgramSettings, PortChoiceTakesComNamesAndPaths) {
+TEST(ProgramSettings, PortChoiceTakesComNamesAndPathsAndRefusesTheRest) {
     ProgramSettings s;
     s.portName = "/dev/ttyUSB0";
-    EXPECT_TRUE(ApplyPortChoice(s, "com5"));
-    EXPECT_EQ(s.comPort, 5);
-    EXPECT_TRUE(s.portName.empty());
     EXPECT_TRUE(ApplyPortChoice(s, " COM 16 "));
-    EXPECT_EQ(s.comPort, 16);
-    EXPECT_TRUE(ApplyPortChoice(s, "/dev/pts/7"));
-    EXPECT_EQ(s.portName, "/dev/pts/7");
+    EXPECT_EQ(std::tie(s.comPort, s.portName), std::tuple(16, ""));
+    EXPECT_EQ(PortNameOf(s), "COM16");
+    EXPECT_TRUE(ApplyPortChoice(s, "com5") && ApplyPortChoice(s, "/dev/pts/7"));
+    EXPECT_EQ(std::tie(s.comPort, s.portName), std::tuple(5, "/dev/pts/7"));
+    EXPECT_EQ(PortNameOf(s), "/dev/pts/7");
     for (const char* bad : {"", "COM 0", "COM 17", "COM", "COMx", "ttyUSB0", "COM 99999999999"}) {
-        ProgramSettings before = s;
         EXPECT_FALSE(ApplyPortChoice(s, bad)) << bad;
-        EXPECT_EQ(s.portName, before.portName);
-        EXPECT_EQ(s.comPort, before.comPort);
+        EXPECT_EQ(std::tie(s.comPort, s.portName), std::tuple(5, "/dev/pts/7")) << bad;
     }
 }
 

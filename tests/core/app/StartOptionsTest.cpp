@@ -8,42 +8,30 @@
 namespace tarn {
 namespace {
 
-TEST(StartOptions, OnlyTheWholeCommandLineAsksForThePassword) {
-    for (const char* sw : {"/m", "/M", "-m", "-M"}) {
-        const StartOptions o = ParseStartOptions({sw});
-        EXPECT_TRUE(o.askMaintenancePassword) << sw;
-        EXPECT_FALSE(o.fileToOpen);
+TEST(StartOptions, OnlyAWholeCommandLineOfTheSwitchAsksForThePassword) {
+    for (auto [args, asks] : {std::pair{std::vector<std::string>{"/m"}, true}, {{"-M"}, true}, {{"/M"}, true},
+                              {{"/m", "radio.trn"}, false}, {{"/mx"}, false}, {{}, false}}) {
+        EXPECT_EQ(ParseStartOptions(args).askMaintenancePassword, asks) << args.size();
     }
-    EXPECT_FALSE(ParseStartOptions({"/m", "radio.trn"}).askMaintenancePassword);
-    EXPECT_FALSE(ParseStartOptions({"/mx"}).askMaintenancePassword);
-    EXPECT_FALSE(ParseStartOptions({}).askMaintenancePassword);
+    EXPECT_FALSE(ParseStartOptions({"-m"}).fileToOpen);
+    for (const char* typed : {"Mirel-toska", "mirel-toska ", ""}) EXPECT_FALSE(IsMaintenancePassword(typed));
+    EXPECT_TRUE(IsMaintenancePassword("mirel-toska"));
 }
 
 TEST(StartOptions, FirstNonOptionIsTheFileToOpen) {
     EXPECT_EQ(ParseStartOptions({"/m", "radio.trn"}).fileToOpen, "radio.trn");
-    EXPECT_EQ(ParseStartOptions({"/home/a/radio.trn", "b.trn"}).fileToOpen, "/home/a/radio.trn");
-    EXPECT_EQ(ParseStartOptions({"/x.trn"}).fileToOpen, "/x.trn");
+    EXPECT_EQ(ParseStartOptions({"/x.trn", "b.trn"}).fileToOpen, "/x.trn");
     EXPECT_FALSE(ParseStartOptions({"/Embedding"}).fileToOpen);
     const StartOptions o =
         ParseStartOptions({"--screenshot", "shot.png", "--port", "/dev/pts/7", "--quit-when-shown", "a.trn"});
-    EXPECT_EQ(o.screenshot, "shot.png");
-    EXPECT_EQ(o.port, "/dev/pts/7");
-    EXPECT_TRUE(o.quitWhenShown);
-    EXPECT_EQ(o.fileToOpen, "a.trn");
-}
-
-TEST(StartOptions, PasswordIsExact) {
-    EXPECT_TRUE(IsMaintenancePassword("mirel-toska"));
-    EXPECT_FALSE(IsMaintenancePassword("Mirel-toska"));
-    EXPECT_FALSE(IsMaintenancePassword("mirel-toska "));
-    EXPECT_FALSE(IsMaintenancePassword(""));
+    EXPECT_EQ(std::tie(o.screenshot, o.port, o.quitWhenShown, o.fileToOpen),
+              std::tuple("shot.png", "/dev/pts/7", true, "a.trn"));
 }
 
 TEST(RecentFileList, NewestFirstFourAtMostNoDuplicates) {
     RecentFileList list({"/a", "", "/b", "/a", "/c", "/d", "/e"});
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"/a", "/b", "/c", "/d"}));
     list.Add("/c");
-    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"/c", "/a", "/b", "/d"}));
     list.Add("/new");
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"/new", "/c", "/a", "/b"}));
     list.Remove(1);
@@ -53,9 +41,7 @@ TEST(RecentFileList, NewestFirstFourAtMostNoDuplicates) {
 }
 
 TEST(ClockText, HourThenTwoDigitMinutesAfterABlank) {
-    EXPECT_EQ(ClockText(9, 5), " 9:05");
-    EXPECT_EQ(ClockText(23, 59), " 23:59");
-    EXPECT_EQ(ClockText(0, 0), " 0:00");
+    EXPECT_EQ(ClockText(9, 5) + ClockText(23, 59), " 9:05 23:59");
 }
 
 }  // namespace

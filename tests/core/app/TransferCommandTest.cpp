@@ -60,14 +60,12 @@ TEST_F(TransferCommandTest, StartEncodesTheModelAndDescribesTheRun) {
     DecodeImage(decoded);
     EXPECT_EQ(TagOf(decoded.Channels.Entries[0]), "EDITED");
     EXPECT_EQ(command.WorkImage(), document_.Image());
-    EXPECT_EQ(command.Request().operation, TransferOperation::Download);
-    EXPECT_EQ(command.Request().portName, "/dev/tarn-test-port");
-    EXPECT_TRUE(command.Request().maintenance);
-    EXPECT_TRUE(command.Request().modified);
+    const TransferRequest& r = command.Request();
+    EXPECT_EQ(std::tie(r.operation, r.portName, r.maintenance, r.modified),
+              std::tuple(TransferOperation::Download, "/dev/tarn-test-port", true, true));
 }
 
 TEST_F(TransferCommandTest, UploadThatReplacedTheImageTiesTheDocumentToNoFile) {
-    document_.SetModified(true);
     for (bool cancelled : {false, true}) {
         ASSERT_TRUE(document_.OpenDocument(filePath_));
         document_.SetModified(true);
@@ -77,31 +75,22 @@ TEST_F(TransferCommandTest, UploadThatReplacedTheImageTiesTheDocumentToNoFile) {
         EXPECT_TRUE(command.Finish({cancelled, true, false}));
         EXPECT_EQ(document_.Image(), radioImage_);
         EXPECT_EQ(TagOf(document_.Channels().Entries[0]), "TOWER");
-        EXPECT_EQ(document_.CurrentFilePath(), kNoFilePath) << "cancelled " << cancelled;
-        EXPECT_FALSE(document_.Modified());
-        EXPECT_FALSE(document_.DefaultImageLoaded());
+        EXPECT_EQ(std::tuple(document_.CurrentFilePath(), document_.Modified(), document_.DefaultImageLoaded()),
+                  std::tuple(kNoFilePath, false, false))
+            << "cancelled " << cancelled;
     }
 }
 
-TEST_F(TransferCommandTest, UploadThatKeptTheImage) {
+TEST_F(TransferCommandTest, UploadThatKeptTheImageKeepsTheFileOnlyWhenCancelled) {
     document_.EncodeImage();
     const CloneImage before = document_.Image();
-    {
-        // Cancelled: the document stays tied to its file.
+    // Failed, or "Overwrite original data" answered No: the window ended by itself, so the old image is
+    // kept but tied to no file.
+    for (auto [cancelled, path] : {std::pair{true, filePath_}, {false, std::string(kNoFilePath)}}) {
         TransferCommand command(TransferOperation::Upload, document_, ports_, settings_, false);
         document_.SetModified(true);
-        EXPECT_TRUE(command.Finish({true, false, false}));
-        EXPECT_EQ(document_.CurrentFilePath(), filePath_);
-        EXPECT_TRUE(document_.Modified());
-        EXPECT_EQ(document_.Image(), before);
-    }
-    {
-        // Failed, or "Overwrite original data" answered No: the window ended by itself, so the old
-        // image is kept but tied to no file.
-        TransferCommand command(TransferOperation::Upload, document_, ports_, settings_, false);
-        EXPECT_TRUE(command.Finish({false, false, false}));
-        EXPECT_EQ(document_.CurrentFilePath(), kNoFilePath);
-        EXPECT_TRUE(document_.Modified());
+        EXPECT_TRUE(command.Finish({cancelled, false, false}));
+        EXPECT_EQ(std::tuple(document_.CurrentFilePath(), document_.Modified()), std::tuple(path, true));
         EXPECT_EQ(document_.Image(), before);
     }
 }
@@ -111,8 +100,7 @@ TEST_F(TransferCommandTest, DownloadKeepsThePathAndTakesTheRadiosFirmwareBytes) 
     command.WorkImage()[0] = 0x12;
     command.WorkImage()[1] = 0x34;
     EXPECT_TRUE(command.Finish({false, false, false}));
-    EXPECT_EQ(document_.Image()[0], 0x12);
-    EXPECT_EQ(document_.Image()[1], 0x34);
+    EXPECT_EQ(std::tie(document_.Image()[0], document_.Image()[1]), std::tuple(0x12, 0x34));
     EXPECT_EQ(document_.CurrentFilePath(), filePath_);
 }
 

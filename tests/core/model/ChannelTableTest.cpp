@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "model/ChannelFieldTexts.h"
 #include "model/DefaultImage.h"
 #include "model/ImageCodec.h"
 
@@ -28,8 +27,6 @@ TEST_F(ChannelTableTest, SlotsHaveTheirLabelsAndRecords) {
         EXPECT_EQ(GroupOfSlot(content.Channels, slot), slot < 70 ? 0u : slot < 160 ? 1u : slot < 170 ? 2u : 3u);
     }
     EXPECT_EQ(GroupOfSlot(content.Channels, 202), 4u);
-    EXPECT_EQ(TagText(Slot(169)) + ModeText(Slot(169)) + FrequencyText(Slot(169).RxFrequency), "WX-10   WX163.27500");
-    EXPECT_EQ(TagText(Slot(191)) + ModeText(Slot(191)) + StepText(Slot(191)), "ch 22   BRS5k");
 }
 
 TEST_F(ChannelTableTest, EmptyFlagsAreOneBitPerSlotLeastSignificantFirst) {

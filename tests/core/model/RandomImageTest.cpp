@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "model/ChannelFieldTexts.h"
 #include "model/DisplaySoundSettings.h"
@@ -17,17 +18,11 @@ namespace {
 
 constexpr int kImages = 3000;
 
+// Some images are mostly erased memory, some mostly zero, as a radio or a file may leave them.
 void FillRandom(CloneImage& image, std::mt19937& random, int round) {
-    for (auto& b : image) b = static_cast<std::uint8_t>(random());
-    // Some images are mostly erased memory, some mostly zero, as a radio or a file may leave them.
-    if (round % 5 == 1) {
-        for (std::size_t i = 0; i < kImageSize; ++i) {
-            if (random() % 4) image[i] = 0xFF;
-        }
-    } else if (round % 5 == 2) {
-        for (std::size_t i = 0; i < kImageSize; ++i) {
-            if (random() % 4) image[i] = 0;
-        }
+    for (auto& b : image) {
+        const bool filled = round % 5 != 0 && random() % 4 != 0;
+        b = static_cast<std::uint8_t>(filled && round % 5 == 1 ? 0xFF : filled && round % 5 == 2 ? 0 : random());
     }
 }
 
@@ -38,11 +33,10 @@ std::size_t ShowAll(const ChannelEntry& e) {
            ShiftText(e).size() + ClockShiftText(e).size() + FlagText(e.Scan).size();
 }
 
-template <class Page>
+template <class... Pages>
 void DecodeAndEncode(CloneImage& image) {
-    Page page;
-    page.Decode(image);
-    page.Encode(image);
+    std::tuple<Pages...> pages;
+    std::apply([&](auto&... page) { ((page.Decode(image), page.Encode(image)), ...); }, pages);
 }
 
 TEST(RandomImages, DecodeAndEncodeSafelyAndSettleAfterOneRound) {
@@ -60,10 +54,7 @@ TEST(RandomImages, DecodeAndEncodeSafelyAndSettleAfterOneRound) {
             shown += ShowAll(record.Entry);
             record.Encode(content.Image, content.Bands());
         }
-        DecodeAndEncode<DisplaySoundSettings>(content.Image);
-        DecodeAndEncode<TxRxSettings>(content.Image);
-        DecodeAndEncode<KeySetSettings>(content.Image);
-        DecodeAndEncode<MiscSetupSettings>(content.Image);
+        DecodeAndEncode<DisplaySoundSettings, TxRxSettings, KeySetSettings, MiscSetupSettings>(content.Image);
         EXPECT_FALSE(FirmwareVersionText(content.Image).empty());
         EXPECT_EQ(SerialNumberText(content.Image).size(), 8u);
 

@@ -84,64 +84,43 @@ TEST(KeySetSettings, LockListPositionsMapToMasks) {
 }
 
 TEST(MiscSetupSettings, TemperatureOffsetIsStoredAsSignAndTenths) {
-    for (auto [stored, degrees] : {std::pair{0x85, -0.5}, {0x0C, 1.2}, {0xFF, -12.7}, {0x7F, 12.7}}) {
+    for (auto [stored, degrees] : {std::pair{0x85, -0.5}, {0x0C, 1.2}, {0xFF, -12.7}, {0x7F, 12.7}, {0x80, 0.0}}) {
         EXPECT_EQ(DecodeTemperatureOffset(static_cast<std::uint8_t>(stored)), degrees);
     }
-    EXPECT_EQ(DecodeTemperatureOffset(0x80), 0.0);  // a negative zero, written back as 0x00
-    EXPECT_EQ(EncodeTemperatureOffset(-0.05), 0x00);
+    EXPECT_EQ(EncodeTemperatureOffset(-0.05), 0x00);  // as the negative zero 0x80 is written back
     for (int stored = 0; stored < 256; ++stored) {
         if (stored == 0x80) continue;
         EXPECT_EQ(EncodeTemperatureOffset(DecodeTemperatureOffset(static_cast<std::uint8_t>(stored))), stored);
     }
 }
 
-TEST(SystemSettings, DecodesAndEncodesTheModeBitsWithTheirCorrections) {
-    CloneImage image{};
-    SystemSettings s;
-    image[7] = 0x0F;
-    image[38] = 0x84;
-    s.Decode(image);
-    EXPECT_EQ(s.VfoBand, 0u);
-    EXPECT_EQ(s.CurrentMode, kCurrentModeWx);
-
-    image[7] = 0x09;  // "Weather Band" off, "BRS Mode" on
-    s.Decode(image);
-    EXPECT_EQ(s.CurrentMode, kCurrentModeBrs);
-    s.Encode(image);
-    EXPECT_EQ(image[38], 0x81);
-
-    image[7] = 0x08;  // and "BRS Mode" off as well
-    image[38] = 0x84;
-    s.Decode(image);
-    EXPECT_EQ(s.CurrentMode, kCurrentModeVfo);
-
-    // No band bit: WFM, written back with bit 5.
-    image[38] = 0x00;
-    s.Decode(image);
-    EXPECT_EQ(s.VfoBand, 2u);
-    s.Encode(image);
-    EXPECT_EQ(image[38], 0x20);
-
-    // HOME wins over Emergency; encoding keeps only one of them.
-    image[38] = 0x42;
-    image[40] = 0x80;
-    s.Decode(image);
-    EXPECT_EQ(s.VfoBand, 1u);
-    EXPECT_EQ(s.HomeEmergencyMode, 1u);
-    s.Encode(image);
-    EXPECT_EQ(image[40] & 0x80, 0);
-    s.HomeEmergencyMode = 2;
-    s.Encode(image);
-    EXPECT_EQ(image[38], 0x40);
-    EXPECT_EQ(image[40], 0x80);
-
+TEST(SystemSettings, ModeBitsDecodeWithTheirCorrectionsAndEncodeBack) {
+    struct Case {
+        std::uint8_t config, mode, tx;
+        std::uint32_t band, current, homeEmergency;
+        std::uint8_t modeOut, txOut;
+    };
+    for (const Case& c : {Case{0x0F, 0x84, 0, 0, kCurrentModeWx, 0, 0x84, 0},
+                          {0x09, 0x84, 0, 0, kCurrentModeBrs, 0, 0x81, 0},     // "Weather Band" off
+                          {0x08, 0x84, 0, 0, kCurrentModeVfo, 0, 0x80, 0},     // and "BRS Mode" off as well
+                          {0x0F, 0x00, 0, 2, kCurrentModeVfo, 0, 0x20, 0},     // no band bit: WFM
+                          {0x0F, 0x42, 0x80, 1, kCurrentModeVfo, 1, 0x42, 0},  // HOME wins over Emergency
+                          {0x0F, 0x00, 0x80, 2, kCurrentModeVfo, 2, 0x20, 0x80}}) {
+        CloneImage image{};
+        std::tie(image[7], image[38], image[40]) = std::tie(c.config, c.mode, c.tx);
+        SystemSettings s;
+        s.Decode(image);
+        EXPECT_EQ(std::tie(s.VfoBand, s.CurrentMode, s.HomeEmergencyMode), std::tie(c.band, c.current, c.homeEmergency))
+            << int(c.config) << " " << int(c.mode);
+        s.Encode(image);
+        EXPECT_EQ(std::tie(image[38], image[40]), std::tie(c.modeOut, c.txOut)) << int(c.config) << " " << int(c.mode);
+    }
     // Encoding applies the corrections to the object too.
-    s.WeatherBand = 0;
-    s.BrsMode = 0;
-    s.CurrentMode = kCurrentModeWx;
+    SystemSettings s;
+    std::tie(s.WeatherBand, s.BrsMode, s.CurrentMode) = std::tuple(0, 0, kCurrentModeWx);
+    CloneImage image{};
     s.Encode(image);
-    EXPECT_EQ(s.CurrentMode, kCurrentModeVfo);
-    EXPECT_EQ(image[38] & 0x1D, 0);
+    EXPECT_EQ(std::tuple(s.CurrentMode, image[38] & 0x1D), std::tuple(kCurrentModeVfo, 0));
 }
 
 TEST(DtmfMemories, CountAndCodesInHalfBytes) {
@@ -159,15 +138,12 @@ TEST(DtmfMemories, CountAndCodesInHalfBytes) {
 TEST(IdentityValues, FirmwareAndSerialNumberTexts) {
     CloneImage image{};
     EXPECT_EQ(FirmwareVersionText(image) + " " + SerialNumberText(image), "0.00 0B000000");
-    image[0] = 0x01;
-    image[1] = 0x03;
-    EXPECT_EQ(FirmwareVersionText(image), "1.03");
-    image[0] = 0x12;
-    image[1] = 0x34;
-    EXPECT_EQ(FirmwareVersionText(image), "12.34");
     const std::uint8_t serial[] = {0x1A, 0x23, 0x45, 0xEF};
     std::copy(std::begin(serial), std::end(serial), image.begin() + kSerialNumberOffset);
-    EXPECT_EQ(SerialNumberText(image), "1L2345*#");
+    std::tie(image[0], image[1]) = std::tuple(0x01, 0x03);
+    EXPECT_EQ(FirmwareVersionText(image) + " " + SerialNumberText(image), "1.03 1L2345*#");
+    std::tie(image[0], image[1]) = std::tuple(0x12, 0x34);
+    EXPECT_EQ(FirmwareVersionText(image), "12.34");
 }
 
 }  // namespace

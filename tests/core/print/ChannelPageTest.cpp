@@ -49,12 +49,12 @@ TEST(ListedChannels, PageCountFollowsTheUsedChannels) {
 }
 
 TEST(ListedChannels, EmptyChannelsAreNeitherCountedNorListed) {
-    ChannelEntry entry{.Label = {}, .RxFrequency = 118000000, .Empty = 1};
-    EXPECT_FALSE(IsUsedChannel(entry) || IsListedChannel(entry));
-    entry = {.Label = {}, .TxFrequency = 121000000};  // no receive frequency: listed, not counted
-    EXPECT_FALSE(IsUsedChannel(entry));
-    EXPECT_TRUE(IsListedChannel(entry));
-    EXPECT_FALSE(IsListedChannel(ChannelEntry{}));
+    // Empty; no receive frequency (listed, not counted); nothing at all.
+    for (auto [entry, used, listed] :
+         {std::tuple{ChannelEntry{.Label = {}, .RxFrequency = 118000000, .Empty = 1}, false, false},
+          {ChannelEntry{.Label = {}, .TxFrequency = 121000000}, false, true}, {ChannelEntry{}, false, false}}) {
+        EXPECT_EQ(std::tuple(IsUsedChannel(entry), IsListedChannel(entry)), std::tuple(used, listed));
+    }
 }
 
 TEST(ChannelPage, ChannelLinesShowEveryField) {
@@ -89,17 +89,12 @@ TEST(ChannelPage, IndexesBeyondTheTablesLeaveBlankFieldsOfTheSameWidth) {
     ChannelEntry entry;
     ClearChannel(entry);
     const std::size_t width = ChannelLine(entry, 1).size();
-    entry.Mode = 7;
-    entry.ToneType = kToneDcs;
-    entry.DcsIndex = 200;
-    std::string line = ChannelLine(entry, 1);
-    EXPECT_EQ(line.size(), width);
-    EXPECT_EQ(line.substr(13, 5), "     ");
-    EXPECT_EQ(line.substr(60, 14), "  DCS         ");
+    std::tie(entry.Mode, entry.ToneType, entry.DcsIndex, entry.CtcssIndex) = std::tuple(7, kToneDcs, 200, 50);
+    const std::string dcs = ChannelLine(entry, 1);
     entry.ToneType = kToneCtcss;
-    entry.CtcssIndex = 50;
-    line = ChannelLine(entry, 1);
-    EXPECT_EQ(line.substr(60, 14), "CTCSS         ");
+    const std::string ctcss = ChannelLine(entry, 1);
+    EXPECT_EQ(std::tuple(dcs.size(), ctcss.size()), std::tuple(width, width));
+    EXPECT_EQ(dcs.substr(13, 5) + "|" + dcs.substr(60, 14) + "|" + ctcss.substr(60, 14), "     |  DCS         |CTCSS         ");
 }
 
 TEST(ChannelPage, PagesWalkOnFromTheLastListedChannelWithGroupLinesOnlyAtGroupStarts) {

@@ -120,30 +120,24 @@ TEST(SettingsPage, ClockShiftZeroIsOnAndTheLockNamesTheLockThatIsSet) {
 
 TEST(SettingsPage, RecordsShowTheirTransmitShiftAndTone) {
     DocumentContent content = DefaultContent();
-    VfoRecord air(VfoPage::Air);
+    VfoRecord air(VfoPage::Air), home(VfoPage::Home);
     air.Decode(content.Image, content.Bands());
-    air.Entry.RxFrequency = 120000000;
-    air.Entry.TxFrequency = 121500000;
-    air.Entry.ShiftMode = kShiftSplit;
-    air.Entry.ToneType = kToneCtcss;
-    air.Entry.CtcssIndex = 12;
-    air.Encode(content.Image, content.Bands());
-    VfoRecord home(VfoPage::Home);
     home.Decode(content.Image, content.Bands());
-    home.Entry.ShiftMode = kShiftPlus;
-    home.Entry.ShiftOffset = 600000;
-    home.Entry.ToneType = kToneDcs;
-    home.Entry.DcsIndex = 7;
+    ChannelEntry& a = air.Entry;
+    std::tie(a.RxFrequency, a.TxFrequency, a.ShiftMode, a.ToneType, a.CtcssIndex) =
+        std::tuple(120000000, 121500000, kShiftSplit, kToneCtcss, 12);
+    ChannelEntry& h = home.Entry;
+    std::tie(h.ShiftMode, h.ShiftOffset, h.ToneType, h.DcsIndex) = std::tuple(kShiftPlus, 600000, kToneDcs, 7);
+    air.Encode(content.Image, content.Bands());
     home.Encode(content.Image, content.Bands());
 
     const auto page = SettingsPage(content);
-    EXPECT_EQ(page[5].substr(55), "   Transmit Frequency:  121.50000 ");
-    EXPECT_EQ(page[7].substr(55), "   Shift Frequency:     ---.----- ");
-    EXPECT_EQ(page[12].substr(55), "   Enc & Dec:           100.0");
-    EXPECT_EQ(page[37].substr(55), "   Transmit Frequency:  ---.----- ");
-    EXPECT_EQ(page[38].substr(55), "   RPT Shift:           +");
-    EXPECT_EQ(page[39].substr(55), "   Shift Frequency:       0.60000 ");
-    EXPECT_EQ(page[44].substr(55), "   Enc & Dec:           047");
+    for (auto [line, text] : {std::pair{5, "Transmit Frequency:  121.50000 "}, {7, "Shift Frequency:     ---.----- "},
+                              {12, "Enc & Dec:           100.0"}, {37, "Transmit Frequency:  ---.----- "},
+                              {38, "RPT Shift:           +"}, {39, "Shift Frequency:       0.60000 "},
+                              {44, "Enc & Dec:           047"}}) {
+        EXPECT_EQ(page[line].substr(55), "   " + std::string(text)) << line;
+    }
 }
 
 TEST(SettingsPage, CelsiusTakesTwoColumnsAndIsWrittenDegreeC) {
@@ -152,9 +146,8 @@ TEST(SettingsPage, CelsiusTakesTwoColumnsAndIsWrittenDegreeC) {
     const std::string line = SettingsPage(content)[55];
     EXPECT_EQ(line, "              Temperature Unit:    " + std::string(kCelsiusSign) + std::string(18, ' '));
     EXPECT_EQ(TextColumns(line), 55u);
-    const std::string plain = PlainTextLine(line);
-    EXPECT_EQ(plain, "              Temperature Unit:    \u00B0C" + std::string(18, ' '));
-    EXPECT_EQ(TextColumns(plain), 55u);
+    EXPECT_EQ(PlainTextLine(line), "              Temperature Unit:    \u00B0C" + std::string(18, ' '));
+    EXPECT_EQ(TextColumns(PlainTextLine(line)), 55u);
 }
 
 TEST(SettingsPage, FileNameKeepsItsColumnsAndIsNeverCutShort) {

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -57,27 +56,16 @@ bool Eventually(F check) {
 
 }  // namespace
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarn-e2e-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 SimRadio::SimRadio(const std::vector<std::string>& options, const std::optional<CloneImage>& memory) {
-    std::vector<std::string> argv{TARN_SIM_BIN, "--log", dir_.Path("sim.log"), "--out", dir_.Path("radio-out.trn")};
+    std::vector<std::string> argv{TARN_SIM_BIN, "--log", dir_.File("sim.log"), "--out", dir_.File("radio-out.trn")};
     if (memory) {
-        WriteBytes(dir_.Path("radio.trn"), ImageFileBytes(*memory));
-        argv.insert(argv.end(), {"--image", dir_.Path("radio.trn")});
+        WriteBytes(dir_.File("radio.trn"), ImageFileBytes(*memory));
+        argv.insert(argv.end(), {"--image", dir_.File("radio.trn")});
     }
     argv.insert(argv.end(), options.begin(), options.end());
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-    pid_ = Spawn(argv, fds[1], dir_.Path("sim.err"));
+    pid_ = Spawn(argv, fds[1], dir_.File("sim.err"));
     close(fds[1]);
     // The first line of its output is the terminal's path.
     const auto deadline = Clock::now() + kDeadline;
@@ -89,7 +77,7 @@ SimRadio::SimRadio(const std::vector<std::string>& options, const std::optional<
         port_.push_back(c);
     }
     close(fds[0]);
-    if (port_.empty() || c != '\n') throw std::runtime_error("tarn-radio-sim did not start: " + ReadText(dir_.Path("sim.err")));
+    if (port_.empty() || c != '\n') throw std::runtime_error("tarn-radio-sim did not start: " + ReadText(dir_.File("sim.err")));
 }
 
 SimRadio::~SimRadio() {
@@ -99,7 +87,7 @@ SimRadio::~SimRadio() {
 
 std::vector<LogEntry> SimRadio::Log() const {
     std::vector<LogEntry> out;
-    std::ifstream in(dir_.Path("sim.log"));
+    std::ifstream in(dir_.File("sim.log"));
     std::string line;
     while (std::getline(in, line)) {
         LogEntry e;
@@ -133,7 +121,7 @@ bool SimRadio::WaitForByte(char tag, std::uint8_t byte) const {
 }
 
 std::optional<CloneImage> SimRadio::Saved() const {
-    const Bytes bytes = ReadBytes(dir_.Path("radio-out.trn"));
+    const Bytes bytes = ReadBytes(dir_.File("radio-out.trn"));
     if (bytes.size() != kImageFileSize) return std::nullopt;
     CloneImage image{};
     std::copy_n(bytes.begin(), kImageSize, image.begin());
@@ -186,6 +174,23 @@ CloneImage ProgramImage() {
     image[kModelIdOffset + 1] = 0x00;
     image[kHardwareConfigOffset] = 0x51;  // same low bits as the radio's
     return image;
+}
+
+CloneImage MergedImage(const CloneImage& radio, const CloneImage& program, bool maintenance) {
+    CloneImage m = radio;
+    const auto take = [&](std::size_t begin, std::size_t end) {
+        std::copy(program.begin() + begin, program.begin() + end, m.begin() + begin);
+    };
+    take(6, 64);
+    take(114, 3928);
+    if (maintenance) {
+        take(90, 114);
+        take(3928, 3940);
+    }
+    const std::uint16_t sum = ImageChecksum(m.data() + 90, 24);
+    m[2] = static_cast<std::uint8_t>(sum >> 8);
+    m[3] = static_cast<std::uint8_t>(sum);
+    return m;
 }
 
 std::vector<Event> RecordingEvents::Events() const {
@@ -262,16 +267,6 @@ int Process::Wait() {
 std::string ReadText(const std::string& path) {
     std::ifstream in(path);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-Bytes ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 Bytes ImageFileBytes(const CloneImage& image) {

@@ -18,6 +18,7 @@
 #include "link/TransferJob.h"
 #include "model/CloneImage.h"
 #include "support/RecordingPrompter.h"
+#include "support/TempDir.h"
 #include "ui/JobEvents.h"
 
 namespace tarn::test {
@@ -25,17 +26,6 @@ namespace tarn::test {
 using Bytes = std::vector<std::uint8_t>;
 
 inline constexpr auto kDeadline = std::chrono::seconds(60);
-
-// A scratch folder, removed with everything in it.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    std::string Path(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
 
 struct LogEntry {
     double ms = 0;
@@ -76,6 +66,8 @@ double TimeOf(const std::vector<LogEntry>& log, char tag, std::uint8_t byte, int
 CloneImage RadioImage();
 // A program image that differs from RadioImage() everywhere except the hardware bits.
 CloneImage ProgramImage();
+// What a Download writes: the radio's image with the program's regions laid over it, region by region.
+CloneImage MergedImage(const CloneImage& radio, const CloneImage& program, bool maintenance);
 
 struct Event {
     enum Kind { Caption, Range, Position, Prompt, Done } kind;
@@ -149,8 +141,6 @@ private:
 };
 
 std::string ReadText(const std::string& path);
-Bytes ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const Bytes& bytes);
 Bytes ImageFileBytes(const CloneImage& image);  // image + 8 zero trailer bytes
 
 }  // namespace tarn::test

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Upload and Download through tarn-cli against the virtual radio sending at the pace of 9600 baud.
+# Prints, for each transfer, the wall time, the protocol's floor (every byte on the wire at 9600 baud,
+# counted from the virtual radio's log, plus the fixed waits the protocol makes) and tarn-cli's CPU time.
+# Usage: bench/transfer/transfer.sh [RUNS]   (default 3; build first with scripts/build)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cli=$root/build/bin/tarn-cli
+sim=$root/build/bin/tarn-radio-sim
+runs=${1:-3}
+[ -x "$cli" ] && [ -x "$sim" ] || { echo "build first: scripts/build" >&2; exit 1; }
+
+work=$(mktemp -d)
+sim_pid=
+cleanup() { [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+
+# One character is a start bit, eight data bits and a stop bit.
+char_ms=$(awk 'BEGIN { printf "%.6f", 10 * 1000 / 9600 }')
+# The program's own waits: 150 ms after the radio's first byte when reading; when writing, 100 ms after
+# the wake-up byte and, for each of the 32 blocks, 10 ms before the acknowledgement and 50 ms after it.
+# The first wait overlaps the radio sending its first block, so a read may end a little under the floor.
+read_waits_ms=150
+write_waits_ms=$((100 + 32 * (10 + 50)))
+
+# Runs tarn-cli against a fresh virtual radio; prints "wall_s cpu_s wire_bytes".
+one_transfer() {
+  local command=$1 file=$2 port
+  rm -f "$work/radio.log"
+  coproc SIM { exec "$sim" --baud-timing --log "$work/radio.log"; }
+  sim_pid=$SIM_PID
+  read -r port <&"${SIM[0]}"
+  local TIMEFORMAT='%R %U %S' times
+  times=$( { time "$cli" "$command" --port "$port" "$file" >/dev/null 2>"$work/cli.err" </dev/null; } 2>&1 ) || {
+    cat "$work/cli.err" >&2; exit 1; }
+  kill "$sim_pid"; wait "$sim_pid" 2>/dev/null || true; sim_pid=
+  # Bytes from the program (P) and from the radio (R) each take the line once; the echo rides along.
+  local wire
+  wire=$(awk '$2 == "P" || $2 == "R" { n++ } END { print n + 0 }' "$work/radio.log")
+  awk -v t="$times" -v w="$wire" 'BEGIN { split(t, a, " "); printf "%s %.3f %d\n", a[1], a[2] + a[3], w }'
+}
+
+report() {
+  local name=$1 waits_ms=$2; shift 2
+  printf '%s\n' "$@" | sort -n | awk -v name="$name" -v waits="$waits_ms" -v char_ms="$char_ms" '
+    { wall[NR] = $1; cpu[NR] = $2; wire = $3 }
+    END {
+      w = wall[int((NR + 1) / 2)]; c = cpu[int((NR + 1) / 2)]
+      floor_s = (wire * char_ms + waits) / 1000
+      printf "%s (median of %d)\n", name, NR
+      printf "  wall time:   %.3f s\n", w
+      printf "  floor:       %.3f s  (%d bytes on the wire x %.4f ms + %d ms of fixed waits)\n", floor_s, wire, char_ms, waits
+      printf "  wall/floor:  %+.1f %%  (target within 10 %%)\n", (w / floor_s - 1) * 100
+      printf "  CPU time:    %.3f s = %.2f %% of the wall time (target under 3 %%)\n", c, c / w * 100
+    }'
+}
+
+uploads=() downloads=()
+for _ in $(seq "$runs"); do
+  rm -f "$work/upload.trn"
+  uploads+=("$(one_transfer upload "$work/upload.trn")")
+  # The image just read goes back, as after editing it.
+  downloads+=("$(one_transfer download "$work/upload.trn")")
+done
+report "upload (read the radio)" "$read_waits_ms" "${uploads[@]}"
+report "download (read, merge, write the radio)" "$((read_waits_ms + write_waits_ms))" "${downloads[@]}"
