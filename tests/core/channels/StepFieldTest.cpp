@@ -39,18 +39,8 @@ TEST_F(StepFieldTest, ChannelNumberColumnSwitchesTheChannelInAndOutOfUse) {
     EXPECT_EQ(empty.Empty, 1u);
 }
 
-TEST_F(StepFieldTest, ColumnsThatDoNotStepStillMarkTheDocumentModified) {
-    Air(2, 118000000);
-    for (int column : {1, 3, 4, 5, 6}) {
-        document.SetModified(false);
-        EXPECT_TRUE(Space(column).done) << column;
-        EXPECT_TRUE(document.Modified()) << column;
-    }
-    EXPECT_EQ(table.Entries[2].RxFrequency, 118000000);
-}
-
 TEST_F(StepFieldTest, TypeWidthAndPowerStepOnlyWhereTheModeHasThem) {
-    ChannelEntry& air = Air(2, 118000000);
+    Air(2, 118000000);
     for (int column : {2, 7, 9}) EXPECT_EQ(Space(column).beeps, 1) << column;
     EXPECT_FALSE(document.Modified());
 
@@ -68,16 +58,6 @@ TEST_F(StepFieldTest, TypeWidthAndPowerStepOnlyWhereTheModeHasThem) {
     Select(171);
     Space(2);
     EXPECT_EQ(Text(2), "N");
-    (void)air;
-}
-
-TEST_F(StepFieldTest, FlagColumnsToggle) {
-    Air(2, 118000000);
-    const std::string before[] = {Text(11), Text(12), Text(13)};
-    for (int column : {11, 12, 13}) Space(column);
-    EXPECT_NE(Text(11), before[0]);
-    EXPECT_NE(Text(12), before[1]);
-    EXPECT_NE(Text(13), before[2]);
 }
 
 TEST_F(StepFieldTest, WeatherAndBrsGroupsRefuseTheirFixedColumns) {
