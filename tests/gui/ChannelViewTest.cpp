@@ -19,19 +19,6 @@ QStringList RowTexts(const ChannelView& view, int row) {
     return texts;
 }
 
-// A view shown in its own window, so that its keys work.
-struct ShownView {
-    explicit ShownView(AppContext& app) : view(app) {
-        view.resize(900, 600);
-        view.show();
-        QApplication::setActiveWindow(&view);
-        view.setFocus();
-        QApplication::processEvents();
-    }
-    void PressF2() { QTest::keyClick(view.Grid(), Qt::Key_F2); }
-    ChannelView view;
-};
-
 }  // namespace
 
 class ChannelViewTest : public QObject {
@@ -80,7 +67,7 @@ private slots:
         }
         auto app = ws.MakeApp();
         QVERIFY(app->document.OpenDocument(path));
-        ShownView shown(*app);
+        test::ShownView shown(*app);
         shown.PressF2();
         QCOMPARE(shown.view.GroupLabel(), QStringLiteral(" BOOK GROUP    "));
         QCOMPARE(shown.view.Model()->rowCount(), 90);
@@ -104,7 +91,7 @@ private slots:
     void F2CyclesThroughTheGroupsTheSettingsSwitchOn() {
         test::Workspace ws;
         auto app = ws.MakeApp();
-        ShownView shown(*app);
+        test::ShownView shown(*app);
         const QStringList all{" BOOK GROUP    ", " WEATHER GROUP ", " BRS GROUP     ", " MR GROUP      "};
         for (const QString& expected : all) {
             shown.PressF2();
@@ -156,7 +143,7 @@ private slots:
     void ShiftF9AsksForTheRawEditorOnlyInMaintenanceMode() {
         test::Workspace ws;
         auto app = ws.MakeApp();
-        ShownView shown(*app);
+        test::ShownView shown(*app);
         QSignalSpy asked(&shown.view, &ChannelView::FileDataRequested);
         QTest::keyClick(shown.view.Grid(), Qt::Key_F9, Qt::ShiftModifier);
         QCOMPARE(asked.count(), 0);

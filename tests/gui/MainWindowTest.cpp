@@ -19,31 +19,6 @@
 #include "settings/EnterComboBox.h"
 
 namespace tarn::gui {
-namespace {
-
-// Runs `act` on the modal dialog of type D once it is up.
-template <typename D, typename F>
-void WhenDialogShows(F act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        act(dialog);
-    });
-}
-
-struct ShownWindow {
-    explicit ShownWindow(AppContext& app) : window(app) {
-        window.SetHelpOpener([this](const QUrl& url) { opened.push_back(url); });
-        window.show();
-        QApplication::setActiveWindow(&window);
-        window.View()->setFocus();
-        QApplication::processEvents();
-    }
-    MainWindow window;
-    std::vector<QUrl> opened;
-};
-
-}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -93,7 +68,7 @@ private slots:
         test::Workspace ws;
         auto app = ws.MakeApp();
         MainWindow window(*app);
-        WhenDialogShows<VisibleDialog>([](VisibleDialog* d) {
+        test::WhenDialogShows<VisibleDialog>([](VisibleDialog* d) {
             d->Box(0)->setFocus();
             QTest::keyClick(d->Box(0), Qt::Key_Return);  // Enter on a box toggles it
             QVERIFY(d->isVisible());
@@ -107,7 +82,7 @@ private slots:
         QCOMPARE(window.View()->Grid()->columnWidth(8), 0);
         QVERIFY(!window.ItemAction(0)->isChecked());
 
-        WhenDialogShows<VisibleDialog>([](VisibleDialog* d) {
+        test::WhenDialogShows<VisibleDialog>([](VisibleDialog* d) {
             d->Box(0)->setChecked(true);
             d->reject();
         });
@@ -124,7 +99,7 @@ private slots:
         app->settings.portType = PortType::InterfaceUnit;
         app->settings.comPort = 5;
         MainWindow window(*app);
-        WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) {
+        test::WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) {
             QVERIFY(d->InterfaceUnitBox()->isChecked());
             QCOMPARE(d->PortBox()->currentText(), QStringLiteral("COM 5"));
             d->InterfaceUnitBox()->click();
@@ -133,7 +108,7 @@ private slots:
         window.Action(command::kConfigure)->trigger();
         QCOMPARE(app->settings.portType, PortType::InterfaceUnit);
 
-        WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) { d->OkButton()->click(); });
+        test::WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) { d->OkButton()->click(); });
         window.Action(command::kConfigure)->trigger();
         QCOMPARE(app->settings.comPort, 5);
         QCOMPARE(app->settings.portType, PortType::InterfaceUnit);
@@ -146,7 +121,7 @@ private slots:
         auto app = ws.MakeApp();
         app->settings.portType = PortType::InterfaceUnit;
         MainWindow window(*app);
-        WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) {
+        test::WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) {
             d->PortBox()->setFocus();
             QTest::keyClick(d->PortBox(), Qt::Key_Return);  // Enter opens the list, it does not close the dialog
             d->PortBox()->hidePopup();
@@ -179,7 +154,7 @@ private slots:
     void F1AsksForTheGridColumnAndShiftF1DoesNothing() {
         test::Workspace ws;
         auto app = ws.MakeApp();
-        ShownWindow shown(*app);
+        test::ShownWindow shown(*app);
         QTableView* grid = shown.window.View()->Grid();
         grid->setCurrentIndex(grid->model()->index(0, 4));
         QTest::keyClick(grid, Qt::Key_F1, Qt::ShiftModifier);
@@ -198,12 +173,12 @@ private slots:
         test::Workspace ws;
         auto app = ws.MakeApp();
         {
-            ShownWindow shown(*app);
+            test::ShownWindow shown(*app);
             QVERIFY(shown.window.close());
             QVERIFY(ws.prompter.shown.empty());
         }
         app->document.SetModified(true);
-        ShownWindow shown(*app);
+        test::ShownWindow shown(*app);
         ws.prompter.answers = {Answer::Cancel};
         QVERIFY(!shown.window.close());
         QCOMPARE(ws.prompter.shown.size(), 1u);

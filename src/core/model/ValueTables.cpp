@@ -1,7 +1,6 @@
 #include "model/ValueTables.h"
 
-#include <cstdlib>
-#include <string>
+#include "model/DecimalText.h"
 
 namespace tarn {
 namespace {
@@ -13,11 +12,6 @@ static_assert(kTagSymbols.size() == 32);
 constexpr std::uint8_t kFirstSymbolCode = 62;
 constexpr std::uint8_t kFirstFillerCode = 94;
 constexpr std::uint8_t kFirstEndCode = 125;
-
-double Number(std::string_view text) {
-    const std::string s(text);
-    return std::strtod(s.c_str(), nullptr);
-}
 
 }  // namespace
 
@@ -43,17 +37,17 @@ std::string_view TableText(std::span<const std::string_view> table, std::uint32_
 }
 
 std::uint32_t DcsIndexFromText(std::string_view text) {
-    const long number = std::strtol(std::string(text).c_str(), nullptr, 10);
+    const std::int64_t number = LeadingInteger(text);
     for (std::uint32_t i = 0; i < DcsCodes.size(); ++i) {
-        if (number <= std::strtol(std::string(DcsCodes[i]).c_str(), nullptr, 10)) return i;
+        if (number <= LeadingInteger(DcsCodes[i])) return i;
     }
     return DcsCodes.size() - 1;
 }
 
 std::uint32_t CtcssIndexFromText(std::string_view text) {
-    const double value = Number(text);
+    const double value = DecimalValue(text);
     for (std::uint32_t i = 0; i < kAscendingCtcssTones; ++i) {
-        if (value <= Number(CtcssTones[i])) return i;
+        if (value <= DecimalValue(CtcssTones[i])) return i;
     }
     return kAscendingCtcssTones - 1;
 }

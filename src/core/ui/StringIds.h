@@ -10,6 +10,7 @@ inline constexpr int kStrProblemCreatingFile = 35;      // "Problem opening file
 inline constexpr int kStrWriteDefaultFile = 36;         // "Do  you want to write default file?"
 inline constexpr int kStrFileFormatInvalid = 37;        // "The File cannot be Opened. ..."
 inline constexpr int kStrFileReadOnly = 49;             // "The File's attribute is Read_Only. ..."
+inline constexpr int kStrCopyChannel = 53;              // "Do you copy %1 data to Ch %2?\n"
 inline constexpr int kStrSaveChanges = 61442;           // the standard save-changes question
 
 }  // namespace tarn

@@ -21,6 +21,7 @@ constexpr Entry kStrings[] = {
     {36, "Do  you want to write default file?"},
     {37, "The File cannot be Opened.\r\nThe File's format is invalid or not Supported"},
     {49, "The File's attribute is Read_Only.\r\nFile Name = %1"},
+    {53, "Do you copy %1 data to Ch %2?\n"},
     {90, "Upload Function"},
     {91, "Download Function"},
     {92, "Switch radio OFF, then back ON to start uploading"},
@@ -53,13 +54,13 @@ std::string_view LoadString(int id) {
     return it->text;
 }
 
-std::string ReplacePlaceholder(std::string_view text, std::string_view argument) {
+std::string ReplacePlaceholder(std::string_view text, std::string_view argument, std::string_view placeholder) {
     std::string out;
     out.reserve(text.size() + argument.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '1') {
+        if (!placeholder.empty() && text.substr(i, placeholder.size()) == placeholder) {
             out.append(argument);
-            ++i;
+            i += placeholder.size() - 1;
         } else {
             out.push_back(text[i]);
         }

@@ -11,7 +11,7 @@ std::string_view LoadString(int id);
 // The text of `id` with every "%1" replaced by `argument`.
 std::string FormatString(int id, std::string_view argument);
 
-// `text` with every "%1" replaced by `argument`.
-std::string ReplacePlaceholder(std::string_view text, std::string_view argument);
+// `text` with every `placeholder` ("%1" unless given) replaced by `argument`.
+std::string ReplacePlaceholder(std::string_view text, std::string_view argument, std::string_view placeholder = "%1");
 
 }  // namespace tarn

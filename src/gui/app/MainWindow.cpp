@@ -103,7 +103,12 @@ QAction* MainWindow::AddCommand(QMenu* menu, int id, const QString& text, void (
     auto* action = new QAction(text, this);
     action->setData(id);
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, slot);
+    connect(action, &QAction::triggered, this, [this, id, slot] {
+        // An open cell edit is stored before any command reads or replaces the channels; Copy and
+        // Paste act on the edit box itself.
+        if (id != command::kEditCopy && id != command::kEditPaste) view_->CommitEdit();
+        (this->*slot)();
+    });
     if (menu) menu->addAction(action);
     actions_[id] = action;
     return action;
@@ -310,6 +315,7 @@ void MainWindow::OnSaveAs() { app_.document.SaveAs(); }
 
 void MainWindow::OnOpenRecent(std::size_t index) {
     if (index >= app_.recent.Entries().size()) return;
+    view_->CommitEdit();
     const std::string path = app_.recent.Entries()[index];
     if (!app_.document.PromptSaveModified()) return;
     if (!app_.document.OpenDocument(path)) {
@@ -348,10 +354,12 @@ void MainWindow::RunTransfer(TransferOperation operation) {
 }
 
 void MainWindow::OnCopy() {
+    if (view_->Copy()) return;
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) edit->copy();
 }
 
 void MainWindow::OnPaste() {
+    if (view_->Paste()) return;
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) edit->paste();
 }
 
@@ -422,6 +430,7 @@ void MainWindow::WriteConfiguration() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    view_->CommitEdit();
     if (!app_.document.PromptSaveModified()) {
         event->ignore();
         return;

@@ -12,8 +12,11 @@
 #include "app/AppContext.h"
 #include "channels/ChannelCellText.h"
 #include "channels/ChannelTableModel.h"
+#include "channels/GridClipboard.h"
+#include "channels/GridEditing.h"
 #include "channels/GridColumns.h"
 #include "channels/GridHeader.h"
+#include "channels/InCellEditor.h"
 #include "model/IdentityValues.h"
 
 namespace tarn::gui {
@@ -93,15 +96,27 @@ ChannelView::ChannelView(AppContext& app, QWidget* parent)
         }
     });
 
+    editor_ = new InCellEditor(app.document, grid_, model_);
+    new GridEditing(app.document, grid_, model_, editor_);  // owned by the grid
+    clipboard_ = std::make_unique<GridClipboard>(app.document, app.prompter, grid_, model_, editor_);
+
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this, this, &ChannelView::NextGroup);
     f2->setContext(Qt::WidgetWithChildrenShortcut);
     auto* shiftF9 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F9), this, this, [this] {
-        if (app_.maintenanceMode) emit FileDataRequested();
+        if (!app_.maintenanceMode) return;
+        CommitEdit();
+        emit FileDataRequested();
     });
     shiftF9->setContext(Qt::WidgetWithChildrenShortcut);
     setFocusProxy(grid_);
     Refresh();
 }
+
+ChannelView::~ChannelView() = default;
+
+void ChannelView::CommitEdit() { editor_->Commit(); }
+bool ChannelView::Copy() { return clipboard_->Copy(); }
+bool ChannelView::Paste() { return clipboard_->Paste(); }
 
 void ChannelView::ApplyColumnWidths() {
     grid_->ensurePolished();  // the widths follow the font the grid is finally drawn with
@@ -114,6 +129,7 @@ void ChannelView::ApplyColumnWidths() {
 }
 
 void ChannelView::Refresh() {
+    CommitEdit();
     ChannelTable& table = app_.document.Channels();
     model_->Reset();  // before the widths: a reset gives every column the default width again
     ApplyColumnWidths();
@@ -135,6 +151,7 @@ void ChannelView::FillHeaderPanel() {
 
 void ChannelView::ToggleItem(int item) {
     if (item < 0 || item >= kItemCount) return;
+    CommitEdit();  // the edited cell may be hidden
     int& flag = app_.settings.itemVisible[item];
     flag = flag == 1 ? 0 : 1;
     grid_->ensurePolished();
@@ -160,6 +177,7 @@ QString ChannelView::HeaderValue(int index) const {
 }
 
 void ChannelView::NextGroup() {
+    CommitEdit();
     tarn::NextGroup(app_.document.Channels(), app_.document.Settings());
     Refresh();
 }

@@ -2,6 +2,7 @@
 // The main window's view: the header panel (serial number, model, port, firmware, printer), the name
 // of the channel group shown, and the channel grid of that group.
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -11,11 +12,14 @@ namespace tarn::gui {
 
 struct AppContext;
 class ChannelTableModel;
+class GridClipboard;
+class InCellEditor;
 
 class ChannelView : public QWidget {
     Q_OBJECT
 public:
     explicit ChannelView(AppContext& app, QWidget* parent = nullptr);
+    ~ChannelView() override;
 
     // Rebuilds the grid and the header panel from the model, starting again at the group's first channel.
     void Refresh();
@@ -25,6 +29,13 @@ public:
     void ToggleItem(int item);
     // Redraws the cells of grid row `row` that a change through `column` can alter.
     void RedrawAfterChange(int row, int column);
+
+    // Ends an open in-cell edit, storing its text; called before anything reads or replaces the channels.
+    void CommitEdit();
+    // Edit > Copy and Edit > Paste for the grid or its edit box; false when neither has the focus.
+    bool Copy();
+    bool Paste();
+    InCellEditor* Editor() const { return editor_; }
 
     int CurrentColumn() const;
     QTableView* Grid() const { return grid_; }
@@ -49,6 +60,8 @@ private:
     QLabel* groupLabel_;
     QLabel* values_[5];
     QMenu* contextMenu_ = nullptr;
+    InCellEditor* editor_;
+    std::unique_ptr<GridClipboard> clipboard_;
 };
 
 // The pixel width of grid column `column` when shown, for the grid's font.

@@ -1,0 +1,47 @@
+#include "channels/ChannelFieldChanges.h"
+
+#include "model/FrequencyConversion.h"
+
+namespace tarn {
+namespace {
+
+constexpr std::int32_t kAirCommunicationLowHz = 118000000;
+
+// "5k", "10k", "15k", "20k" lie on the 5 kHz unit; the others need the 6.25 kHz unit.
+std::uint32_t UnitOfStep(std::uint32_t step) { return step == 0 || step == 1 || step == 3 || step == 4 ? 0 : 1; }
+
+}  // namespace
+
+std::int32_t SplitTransmitFrequency(const ChannelEntry& entry, std::int32_t hz) {
+    double mhz = HzToMhz(hz);
+    ClampSplitFrequency(entry, mhz, entry.Step);
+    return MhzToHz(mhz);
+}
+
+void ApplyStep(ChannelEntry& entry, const BandContext& bands) {
+    entry.RxUnit = entry.TxUnit = UnitOfStep(entry.Step);
+    double mhz = HzToMhz(entry.RxFrequency);
+    std::size_t slot = 0;
+    entry.Band = ClassifyFrequency(entry, mhz, entry.Step, slot, bands);
+    entry.RxFrequency = MhzToHz(mhz);
+    if (entry.ShiftMode == kShiftSplit) entry.TxFrequency = SplitTransmitFrequency(entry, entry.TxFrequency);
+}
+
+void SetShiftMode(ChannelEntry& entry, std::uint32_t shiftMode) {
+    entry.ShiftMode = shiftMode;
+    if (shiftMode == kShiftSimplex) entry.TxFrequency = 0;
+    if (shiftMode == kShiftSplit) {
+        entry.TxFrequency = SplitTransmitFrequency(entry, entry.RxFrequency);
+        entry.ShiftOffset = 0;
+    }
+}
+
+bool OnAirNavigation(const ChannelEntry& entry) {
+    return entry.Band == kBandAm && entry.RxFrequency < kAirCommunicationLowHz;
+}
+
+bool OnAirCommunication(const ChannelEntry& entry) {
+    return entry.Band == kBandAm && entry.RxFrequency >= kAirCommunicationLowHz;
+}
+
+}  // namespace tarn

@@ -1,0 +1,27 @@
+#pragma once
+// Field changes that stepping a cell (Space, double click) and pasting into it share.
+#include <cstdint>
+
+#include "model/ChannelEntry.h"
+#include "model/FrequencyRules.h"
+
+namespace tarn {
+
+// `hz` as a Split transmit frequency of the entry: clamped into its band's transmit range, rounded to its step.
+std::int32_t SplitTransmitFrequency(const ChannelEntry& entry, std::int32_t hz);
+
+// After the entry's Step was chosen: the frequency units that hold the new step's grid, the band of the
+// receive frequency rounded to that grid (Mode stays), and the Split transmit frequency clamped and rounded.
+void ApplyStep(ChannelEntry& entry, const BandContext& bands);
+
+// Sets the repeater shift mode: Simplex clears the transmit frequency; Split starts it from the receive
+// frequency (clamped into the band's transmit range) and clears the offset; minus and plus keep the offset.
+void SetShiftMode(ChannelEntry& entry, std::uint32_t shiftMode);
+
+// Whether the entry is on the navigation part of the air band (below 118 MHz), where only Simplex and
+// Split exist.
+bool OnAirNavigation(const ChannelEntry& entry);
+// Whether the entry is on the air band from 118 MHz up, which is Simplex only.
+bool OnAirCommunication(const ChannelEntry& entry);
+
+}  // namespace tarn

@@ -1,0 +1,102 @@
+#include "channels/InCellEditor.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "channels/CanEditCell.h"
+#include "channels/ChannelCellText.h"
+#include "channels/ChannelTableModel.h"
+#include "channels/FilterEdit.h"
+#include "channels/SystemBeep.h"
+#include "model/Document.h"
+
+namespace tarn::gui {
+
+InCellEditor::InCellEditor(Document& document, QTableView* grid, ChannelTableModel* model)
+    : QObject(grid), document_(document), grid_(grid), model_(model), box_(new CFilterEdit(grid->viewport())) {
+    box_->setObjectName(QStringLiteral("cellEditBox"));
+    box_->hide();
+    box_->installEventFilter(this);
+    // Scrolling the grid ends the edit.
+    for (QScrollBar* bar : {grid->verticalScrollBar(), grid->horizontalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (editing_ && box_->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+        });
+    }
+}
+
+bool InCellEditor::Begin(EditKind kind, const QString& text, bool caretAfter) {
+    const QModelIndex current = grid_->currentIndex();
+    if (kind == EditKind::None || !current.isValid()) return false;
+    ChannelTable& table = document_.Channels();
+    const EditResult allowed = CanEditCell(table, current.column());
+    SystemBeep(allowed.beeps);
+    if (!allowed.done) return false;
+
+    Commit();
+    slot_ = table.CurrentIndex;
+    column_ = current.column();
+    const EditBoxSetup setup = SetupOf(kind);
+    box_->SetFilterKind(setup.filterKind);
+    box_->setMaxLength(setup.maxLength);
+    box_->setGeometry(grid_->visualRect(current).adjusted(-1, -1, 1, 1));
+    box_->setText(text);
+    editing_ = true;
+    box_->show();
+    box_->setFocus(Qt::OtherFocusReason);
+    box_->end(false);
+    if (!caretAfter) box_->selectAll();
+    return true;
+}
+
+QString InCellEditor::CellText() const {
+    return QString::fromLatin1(tarn::CellText(document_.Channels().Entries[slot_], column_));
+}
+
+void InCellEditor::Commit() {
+    if (!editing_) return;
+    editing_ = false;  // hiding the box moves the focus, which must not commit again
+    const QByteArray text = box_->text().toLatin1();
+    const EditResult result = CommitCellEdit(document_, slot_, column_, std::string_view(text.constData(), text.size()));
+    SystemBeep(result.beeps);
+    const ChannelTable& table = document_.Channels();
+    const std::size_t first = table.GroupBase - 1;
+    if (slot_ >= first && slot_ < first + static_cast<std::size_t>(model_->rowCount())) {
+        model_->RedrawAfterChange(static_cast<int>(slot_ - first), column_);
+    }
+    const bool hadFocus = box_->hasFocus();
+    box_->hide();
+    if (hadFocus) grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void InCellEditor::EndToGrid() {
+    if (box_->hasFocus()) {
+        grid_->setFocus(Qt::OtherFocusReason);  // the focus loss commits
+    } else {
+        Commit();
+    }
+}
+
+bool InCellEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != box_) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            EndToGrid();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            if (editing_) box_->setText(CellText());
+            EndToGrid();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // A menu opened over the box keeps the edit (its Copy and Paste act on the box).
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) Commit();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tarn::gui
