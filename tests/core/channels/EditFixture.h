@@ -2,41 +2,31 @@
 // A document with the default channel table, and channels set up the way the grid tests need them.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <optional>
+#include <utility>
 #include <vector>
 
+#include "channels/ChannelCellText.h"
+#include "core/support/RecordingPrompter.h"
 #include "model/ChannelDefaults.h"
 #include "model/Document.h"
-#include "core/support/RecordingPrompter.h"
 #include "ui/ChannelPicker.h"
 
 namespace tarn::test {
 
-// Answers the list dialogs from queues (default: Cancel) and records what they were opened with.
+// Answers the list dialogs with `answer` (default: Cancel) and records the value each was opened with.
 class FakePicker : public ChannelPicker {
 public:
-    struct Call {
-        std::uint32_t kind;  // tone type, or 10 for the step list
-        std::uint32_t index;
-    };
-    std::vector<Call> calls;
-    std::deque<std::optional<std::uint32_t>> answers;
+    std::vector<std::uint32_t> opened;
+    std::optional<std::uint32_t> answer;
 
-    std::optional<std::uint32_t> PickTone(std::uint32_t toneType, std::uint32_t index, int) override {
-        return Answer({toneType, index});
-    }
-    std::optional<std::uint32_t> PickStep(int column, std::uint32_t step) override {
-        return Answer({static_cast<std::uint32_t>(column), step});
-    }
+    std::optional<std::uint32_t> PickTone(std::uint32_t, std::uint32_t index, int) override { return Pick(index); }
+    std::optional<std::uint32_t> PickStep(int, std::uint32_t step) override { return Pick(step); }
 
 private:
-    std::optional<std::uint32_t> Answer(Call call) {
-        calls.push_back(call);
-        if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
+    std::optional<std::uint32_t> Pick(std::uint32_t value) {
+        opened.push_back(value);
+        return std::exchange(answer, std::nullopt);
     }
 };
 
@@ -71,6 +61,7 @@ protected:
         entry.RxUnit = entry.TxUnit = 0;
         return entry;
     }
+    std::string Text(int column) { return CellText(table.Entries[table.CurrentIndex], column); }
 };
 
 }  // namespace tarn::test
