@@ -1,8 +1,9 @@
-// Editing in the channel grid: the in-cell edit box opened by typing, Enter and double clicks, Escape,
-// Space on every column, the list dialogs, F3, and edits committed before the channels are read.
-#include <QHeaderView>
+// Editing in the channel grid as the user does it: the in-cell edit box opened by typing and Enter,
+// Escape, Space on every column, the tone list and F3, Edit > Copy and Edit > Paste through the system
+// clipboard, and edits committed before the channels are read.
+#include <QClipboard>
+#include <QItemSelectionModel>
 #include <QListWidget>
-#include <QTableView>
 
 #include "GuiTestSupport.h"
 #include "app/CommandIds.h"
@@ -15,50 +16,35 @@
 namespace tarn::gui {
 namespace {
 
-// Makes the cell of the current group's `row` and `column` the grid's current cell, the grid focused.
-void Go(ChannelView& view, int row, int column) {
-    view.Grid()->setFocus();
-    view.Grid()->setCurrentIndex(view.Model()->index(row, column));
-}
+QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 
-QString Cell(const ChannelView& view, int row, int column) { return view.Model()->index(row, column).data().toString(); }
-
-QStringList RowTexts(const ChannelView& view, int row) {
-    QStringList texts;
-    for (int c = 0; c < 15; ++c) texts << Cell(view, row, c);
-    return texts;
-}
-
-QPoint CellCentre(const ChannelView& view, int row, int column) {
-    return view.Grid()->visualRect(view.Model()->index(row, column)).center();
-}
-
-// A double click as the mouse makes it: a click, then the double-click press.
-void DoubleClick(QWidget* widget, QPoint at) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
-}
-
-CFilterEdit* Box(const ChannelView& view) { return view.Editor()->Box(); }
-
-// A new document with its channel view shown.
+// A new document in the shown main window, its grid and its commands.
 struct Session {
-    Session() : app(ws.MakeApp()), shown(*app), view(shown.view) {}
+    Session() : app(ws.MakeApp()), shown(*app), view(*shown.window.View()) {}
 
-    // MR 1 made an EXP channel at 150.005 MHz on the 5 kHz step, with "Gray Expansion" on.
-    ChannelEntry& MakeExp() {
-        app->document.Settings().GrayExpansion = 1;
-        ChannelEntry& entry = app->document.Channels().Entries[0];
-        entry.Mode = entry.Band = kBandExp;
-        entry.RxFrequency = 150005000;
-        entry.Step = 0;
-        view.Refresh();
-        return entry;
+    // Makes the cell of the current group's `row` and `column` the grid's current cell, the grid focused.
+    void Go(int row, int column) {
+        view.Grid()->setFocus();
+        view.Grid()->setCurrentIndex(view.Model()->index(row, column));
+    }
+    QString Cell(int row, int column) const { return view.Model()->index(row, column).data().toString(); }
+    QStringList Row(int row) const {
+        QStringList texts;
+        for (int column = 0; column < 15; ++column) texts << Cell(row, column);
+        return texts;
+    }
+    CFilterEdit* Box() const { return view.Editor()->Box(); }
+    ChannelEntry& Entry(std::size_t slot) { return app->document.Channels().Entries[slot]; }
+    bool Modified() const { return app->document.Modified(); }
+    void Run(int command) { shown.window.Action(command)->trigger(); }
+    void Paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        Run(command::kEditPaste);
     }
 
     test::Workspace ws;
     std::unique_ptr<AppContext> app;
-    test::ShownView shown;
+    test::ShownWindow shown;
     ChannelView& view;
 };
 
@@ -69,71 +55,72 @@ class GridEditingTest : public QObject {
 private slots:
     void TypingEnterAndEscape() {
         Session s;
-        auto& app = s.app;
-        ChannelView& view = s.view;
-        const ChannelEntry& mr1 = app->document.Channels().Entries[0];
+        s.Go(0, 4);
+        QTest::keyClick(s.view.Grid(), '1');
+        QVERIFY(s.Box()->isVisible() && s.Box()->hasFocus());
+        QCOMPARE(s.Box()->text(), QStringLiteral("1"));
+        QVERIFY(!s.Box()->hasSelectedText());
+        QTest::keyClicks(s.Box(), "19.1x13");  // the frequency filter drops the letter
+        QCOMPARE(s.Box()->text(), QStringLiteral("119.113"));
+        QTest::keyClick(s.Box(), Qt::Key_Return);
+        QVERIFY(!s.Box()->isVisible() && s.view.Grid()->hasFocus());
+        QCOMPARE(s.Cell(0, 4), QStringLiteral("119.12500"));
+        QVERIFY(s.Modified());
 
-        Go(view, 0, 4);
-        QTest::keyClick(view.Grid(), '1');
-        QVERIFY(Box(view)->isVisible());
-        QVERIFY(Box(view)->hasFocus());
-        QCOMPARE(Box(view)->text(), QStringLiteral("1"));
-        QVERIFY(!Box(view)->hasSelectedText());
-        QTest::keyClicks(Box(view), "19.1x13");  // the frequency filter drops the letter
-        QCOMPARE(Box(view)->text(), QStringLiteral("119.113"));
-        QTest::keyClick(Box(view), Qt::Key_Return);
-        QVERIFY(!Box(view)->isVisible());
-        QVERIFY(view.Grid()->hasFocus());
-        QCOMPARE(mr1.RxFrequency, 119125000);  // rounded to the channel's 25 kHz step
-        QCOMPARE(Cell(view, 0, 4), QStringLiteral("119.12500"));
-        QVERIFY(app->document.Modified());
-
-        // Enter opens the box with the cell's text, all selected, so that typing replaces it; Escape
-        // leaves the channel as it was.
-        app->document.SetModified(false);
-        QTest::keyClick(view.Grid(), Qt::Key_Return);
-        QCOMPARE(Box(view)->text(), QStringLiteral("119.12500"));
-        QCOMPARE(Box(view)->selectedText(), Box(view)->text());
-        QTest::keyClicks(Box(view), "121.5");
-        QTest::keyClick(Box(view), Qt::Key_Escape);
-        QVERIFY(!Box(view)->isVisible());
-        QVERIFY(view.Grid()->hasFocus());
-        QCOMPARE(mr1.RxFrequency, 119125000);
+        // Enter opens the box with the cell's text, all selected; Escape leaves the channel as it was.
+        s.app->document.SetModified(false);
+        QTest::keyClick(s.view.Grid(), Qt::Key_Return);
+        QCOMPARE(s.Box()->selectedText(), QStringLiteral("119.12500"));
+        QTest::keyClicks(s.Box(), "121.5");
+        QTest::keyClick(s.Box(), Qt::Key_Escape);
+        QVERIFY(!s.Box()->isVisible() && s.view.Grid()->hasFocus());
+        QCOMPARE(s.Cell(0, 4), QStringLiteral("119.12500"));
 
         // Where no value can be typed nothing opens; the transmit cell of a Simplex channel beeps.
         const int beeps = SystemBeepCount();
-        Go(view, 0, 9);
-        QTest::keyClick(view.Grid(), '1');
-        QVERIFY(!Box(view)->isVisible());
-        QCOMPARE(SystemBeepCount(), beeps);
-        Go(view, 0, 5);
-        QTest::keyClick(view.Grid(), '1');
-        QVERIFY(!Box(view)->isVisible());
+        for (int column : {9, 5}) {
+            s.Go(0, column);
+            QTest::keyClick(s.view.Grid(), '1');
+            QVERIFY(!s.Box()->isVisible());
+        }
         QCOMPARE(SystemBeepCount(), beeps + 1);
-        QVERIFY(!app->document.Modified());
+        QVERIFY(!s.Modified());
     }
 
-    void TheEditIsStoredIntoTheCellWhereItBegan() {
+    void TheEditIsStoredIntoTheCellWhereItBeganAndBeforeSaveOrF2() {
         Session s;
-        auto& app = s.app;
-        ChannelView& view = s.view;
-        const ChannelTable& table = app->document.Channels();
-        Go(view, 0, 3);
-        QTest::keyClicks(view.Grid(), "T");
-        QTest::keyClicks(Box(view), "WR");
+        s.Go(0, 3);
+        QTest::keyClick(s.view.Grid(), 'T');
+        QTest::keyClicks(s.Box(), "WR");
         // A click on another cell takes the focus from the box before the grid moves to that cell.
-        QTest::mouseClick(view.Grid()->viewport(), Qt::LeftButton, {}, CellCentre(view, 3, 3));
-        QVERIFY(!Box(view)->isVisible());
-        QCOMPARE(table.CurrentIndex, 3u);
-        QCOMPARE(Cell(view, 0, 3), QStringLiteral("TWR     "));
-        QCOMPARE(Cell(view, 3, 3), QStringLiteral("        "));
+        const QPoint other = s.view.Grid()->visualRect(s.view.Model()->index(3, 3)).center();
+        QTest::mouseClick(s.view.Grid()->viewport(), Qt::LeftButton, {}, other);
+        QVERIFY(!s.Box()->isVisible());
+        QCOMPARE(s.app->document.Channels().CurrentIndex, 3u);
+        QCOMPARE(s.Cell(0, 3), QStringLiteral("TWR     "));
+        QCOMPARE(s.Cell(3, 3), QStringLiteral("        "));
+
+        s.Go(0, 3);
+        QTest::keyClick(s.view.Grid(), 'S');
+        QTest::keyClicks(s.Box(), "AVED");
+        s.ws.prompter.files = {s.ws.File(QStringLiteral("saved.trn")).toStdString()};
+        s.Run(command::kFileSaveAs);
+        QCOMPARE(QString::fromLatin1(s.Entry(0).Tag.data()), QStringLiteral("SAVED   "));
+        QVERIFY(!s.Box()->isVisible());
+        QVERIFY(!s.Modified());  // the save came after the edit
+
+        s.Go(0, 3);
+        QTest::keyClick(s.view.Grid(), 'X');
+        QTest::keyClick(s.Box(), Qt::Key_F2);
+        QCOMPARE(QString::fromLatin1(s.Entry(0).Tag.data()), QStringLiteral("X       "));
+        QCOMPARE(s.view.GroupLabel(), QStringLiteral(" BOOK GROUP    "));
+        QVERIFY(!s.Box()->isVisible());
     }
 
     // Space on each column of MR 1 (an AM channel at 118 MHz, Simplex, no tone, step 25k).
     void SpaceOnEachColumn() {
         struct Case {
-            int column;
-            int beeps;
+            int column, beeps;
             bool modified;
             const char* box;  // the edit opened by the blank, or nullptr
             int changed;      // the one cell whose text changes, or -1
@@ -148,115 +135,99 @@ private slots:
         };
         for (const Case& c : cases) {
             Session s;
-            auto& app = s.app;
-            ChannelView& view = s.view;
-            const QStringList before = RowTexts(view, 0);
-            Go(view, 0, c.column);
+            const QStringList before = s.Row(0);
+            s.Go(0, c.column);
             const int beeps = SystemBeepCount();
-            QTest::keyClick(view.Grid(), Qt::Key_Space);
+            QTest::keyClick(s.view.Grid(), Qt::Key_Space);
             const QByteArray where = "column " + QByteArray::number(c.column);
             QVERIFY2(SystemBeepCount() - beeps == c.beeps, where);
-            QVERIFY2(app->document.Modified() == c.modified, where);
-            QVERIFY2(Box(view)->isVisible() == (c.box != nullptr), where);
-            if (c.box) QVERIFY2(Box(view)->text() == QLatin1String(c.box), where);
-            const QStringList after = RowTexts(view, 0);
+            QVERIFY2(s.Modified() == c.modified, where);
+            QVERIFY2(s.Box()->isVisible() == (c.box != nullptr), where);
+            if (c.box) QVERIFY2(s.Box()->text() == QLatin1String(c.box), where);
+            const QStringList after = s.Row(0);
             for (int column = 0; column < 15; ++column) {
                 QVERIFY2((after[column] != before[column]) == (column == c.changed), where);
             }
         }
     }
 
-    void ToneListKeepsAToneItDoesNotOffer() {
+    void ToneListKeepsAToneItDoesNotOfferAndF3InvertsACode() {
         Session s;
-        ChannelView& view = s.view;
-        ChannelEntry& exp = s.MakeExp();
-        exp.ToneType = kToneCtcss;
-        exp.CtcssIndex = 45;  // one of the tones the list does not offer
-        Go(view, 0, 8);
+        ChannelEntry& exp = s.Entry(0);
+        s.app->document.Settings().GrayExpansion = 1;
+        std::tie(exp.Mode, exp.Band, exp.RxFrequency, exp.Step) = std::tuple(kBandExp, kBandExp, 150000000, 0);
+        std::tie(exp.ToneType, exp.CtcssIndex) = std::tuple(kToneCtcss, 45);  // one the list does not offer
+        s.view.Refresh();
+        s.Go(0, 8);
         test::WhenDialogShows<CTonePickDlg>([](CTonePickDlg* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("CTCSS Frequency"));
             QCOMPARE(dialog->List()->count(), 39);
             QCOMPARE(dialog->SelectedRow(), -1);
             dialog->accept();
         });
-        QTest::keyClick(view.Grid(), Qt::Key_Space);
+        QTest::keyClick(s.view.Grid(), Qt::Key_Space);
         QCOMPARE(exp.CtcssIndex, 45u);
-    }
-
-    void StepListAndF3() {
-        Session s;
-        ChannelView& view = s.view;
-        ChannelEntry& exp = s.MakeExp();
-        Go(view, 0, 10);
-        test::WhenDialogShows<CStepPickDlg>([](CStepPickDlg* dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("STEP"));
-            QCOMPARE(dialog->SelectedRow(), 0);
-            // A double click on an item chooses it.
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            QListWidget* list = dialog->List();
-            DoubleClick(list->viewport(), list->visualItemRect(list->item(5)).center());
-            if (dialog->isVisible()) dialog->reject();
-        });
-        QTest::keyClick(view.Grid(), Qt::Key_Space);
-        QCOMPARE(exp.Step, 5u);
-        QCOMPARE(Cell(view, 0, 10), QStringLiteral("25k"));
-        QCOMPARE(Cell(view, 0, 4), QStringLiteral("150.00000"));
 
         exp.ToneType = kToneDcs;
-        Go(view, 0, 8);
-        QTest::keyClick(view.Grid(), Qt::Key_F3);
-        QCOMPARE(Cell(view, 0, 8), QStringLiteral("047"));
+        QTest::keyClick(s.view.Grid(), Qt::Key_F3);
+        QCOMPARE(s.Cell(0, 8), QStringLiteral("047"));
     }
 
-    void DoubleClicks() {
+    void CopyPutsTheSelectedCellsOrTheSlotNumber() {
         Session s;
-        auto& app = s.app;
-        ChannelView& view = s.view;
-        Go(view, 0, 13);
-        QHeaderView* header = view.Grid()->horizontalHeader();
-        DoubleClick(header->viewport(), QPoint(header->sectionViewportPosition(4) + 5, header->height() / 2));
-        QCOMPARE(view.CurrentColumn(), 13);
-        QVERIFY(!app->document.Modified());
-
-        DoubleClick(view.Grid()->viewport(), CellCentre(view, 0, 13));
-        QCOMPARE(app->document.Channels().Entries[0].Scan, 1u);  // as Space
-        DoubleClick(view.Grid()->viewport(), CellCentre(view, 0, 4));
-        QVERIFY(Box(view)->isVisible());
-        QCOMPARE(Box(view)->selectedText(), QStringLiteral("118.00000"));
+        s.Go(0, 9);
+        s.view.Grid()->selectionModel()->select(
+            QItemSelection(s.view.Model()->index(0, 9), s.view.Model()->index(1, 10)),
+            QItemSelectionModel::ClearAndSelect);
+        s.Run(command::kEditCopy);
+        QCOMPARE(Clipboard(), s.Cell(0, 9) + '\t' + s.Cell(0, 10) + '\r' + s.Cell(1, 9) + '\t' + s.Cell(1, 10));
+        // The channel column gives the slot over the whole table: BOOK 1 is slot 71.
+        QTest::keyClick(s.view.Grid(), Qt::Key_F2);
+        s.Go(0, 0);
+        s.Run(command::kEditCopy);
+        QCOMPARE(Clipboard(), QStringLiteral("71"));
     }
 
-    // Save, F2 and New store an open edit before they read or replace the channels.
-    void AnOpenEditIsStoredBeforeSaveF2AndNew() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        test::ShownWindow shown(*app);
-        ChannelView& view = *shown.window.View();
-        const ChannelEntry& mr1 = app->document.Channels().Entries[0];
-        Go(view, 0, 3);
-        QTest::keyClicks(view.Grid(), "S");
-        QTest::keyClicks(Box(view), "AVED");
-        ws.prompter.files = {ws.File(QStringLiteral("saved.trn")).toStdString()};
-        shown.window.Action(command::kFileSaveAs)->trigger();
-        QCOMPARE(QString::fromLatin1(mr1.Tag.data()), QStringLiteral("SAVED   "));
-        QVERIFY(!Box(view)->isVisible());
-        QVERIFY(!app->document.Modified());  // the save came after the edit
+    void PasteBeepsOrRedrawsTheCells() {
+        Session s;
+        s.Go(0, 7);
+        const int beeps = SystemBeepCount();
+        s.Paste(QStringLiteral("CTCSS"));  // an AM channel has no tone
+        QCOMPARE(SystemBeepCount(), beeps + 1);
+        QVERIFY(!s.Modified());
 
-        Go(view, 0, 3);
-        QTest::keyClicks(view.Grid(), "X");
-        QTest::keyClick(Box(view), Qt::Key_F2);
-        QCOMPARE(QString::fromLatin1(mr1.Tag.data()), QStringLiteral("X       "));
-        QCOMPARE(view.GroupLabel(), QStringLiteral(" BOOK GROUP    "));
-        QVERIFY(!Box(view)->isVisible());
+        std::tie(s.Entry(0).Mode, s.Entry(0).Band, s.Entry(0).RxFrequency) = std::tuple(kBandExp, kBandExp, 150000000);
+        s.Paste(QStringLiteral("DCS"));
+        QCOMPARE(s.Cell(0, 7), QStringLiteral("DCS"));
+        QCOMPARE(s.Cell(0, 8), QStringLiteral("023"));
+    }
 
-        // New asks about the changes of an edit still open.
-        app->document.SetModified(false);
-        Go(view, 0, 3);
-        QTest::keyClicks(view.Grid(), "N");
-        const std::size_t asked = ws.prompter.shown.size();
-        ws.prompter.answers = {Answer::No};
-        shown.window.Action(command::kFileNew)->trigger();
-        QCOMPARE(ws.prompter.shown.size(), asked + 1);
-        QVERIFY(!Box(view)->isVisible());
+    void PastedSlotNumberCopiesTheChannelAfterTheQuestion() {
+        Session s;
+        ChannelEntry& book1 = s.Entry(70);
+        std::tie(book1.Empty, book1.RxFrequency) = std::tuple(0, 121500000);
+        s.Go(2, 0);
+        s.ws.prompter.answers = {Answer::No};
+        s.Paste(QStringLiteral("71"));
+        QCOMPARE(s.ws.prompter.shown.back().text, std::string("Do you copy BOOK-ch 1 data to Ch 3?\n"));
+        QCOMPARE(s.Cell(2, 4), QStringLiteral("118.00000"));
+        s.ws.prompter.answers = {Answer::Yes};
+        s.Paste(QStringLiteral("71"));
+        QCOMPARE(s.Cell(2, 0), QStringLiteral("   3"));
+        QCOMPARE(s.Cell(2, 4), QStringLiteral("121.50000"));
+    }
+
+    void InTheEditBoxCopyAndPasteActOnItsText() {
+        Session s;
+        s.Go(0, 3);
+        QTest::keyClick(s.view.Grid(), 'R');
+        QTest::keyClicks(s.Box(), "WY");
+        s.Box()->selectAll();
+        s.Run(command::kEditCopy);
+        QCOMPARE(Clipboard(), QStringLiteral("RWY"));
+        s.Paste(QStringLiteral("TWR"));
+        QVERIFY(s.Box()->isVisible());  // Copy and Paste leave the edit open
+        QCOMPARE(s.Box()->text(), QStringLiteral("TWR"));
     }
 };
 
