@@ -46,18 +46,6 @@ TEST_F(CellEditing, TheBoxOpensOnlyWhereATypedValueCanBeStored) {
     EXPECT_FALSE(document.Modified());
 }
 
-// The desktop tests cover the TAG and frequency cells; here the tone cell, which follows the tone type.
-TEST_F(CellEditing, ToneCellOpensTheEditOfItsToneType) {
-    ChannelEntry& entry = Air(2, 118000000);
-    EXPECT_EQ(EditKindOnEnter(entry, 8), EditKind::None);
-    entry.ToneType = kToneDcs;
-    EXPECT_EQ(EditKindOnEnter(entry, 8), EditKind::DcsCode);
-    EXPECT_EQ(EditOnTyped(entry, 8, U'.').kind, EditKind::None);  // codes are digits only
-    entry.ToneType = kToneCtcss;
-    EXPECT_EQ(EditOnTyped(entry, 8, U'.').kind, EditKind::CtcssTone);
-    EXPECT_EQ(EditKindOnDoubleClick(8), EditKind::None);  // acts as Space
-}
-
 TEST_F(CellEditing, TypedFrequencyIsRoundedClampedAndMayChangeTheBand) {
     const auto air = [this](std::int32_t hz) { return [=, this] { Air(2, hz); }; };
     const auto split = [this](std::int32_t rx, std::int32_t tx) {
