@@ -1,18 +1,13 @@
 #include "app/TransferCommand.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "core/support/RecordingPrompter.h"
 #include "model/ImageCodec.h"
-#include "model/ImageFile.h"
 
 namespace tarn {
 namespace {
 
-namespace fs = std::filesystem;
 using Op = TransferOperation;
 
 // The first MR channel's name without the blanks that pad it.
@@ -22,31 +17,26 @@ std::string TagOf(Document& document) {
     return tag;
 }
 
-// A modified document opened from an image file in a folder of its own, and the image a radio would
-// send: the same one with "TOWER" on the first MR channel.
+// A modified document tied to a file, and the image a radio would send: the same one with "TOWER" on
+// the first MR channel.
 class TransferCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tarn-transfer-" + std::to_string(getpid()));
-        fs::create_directories(folder_);
-        filePath_ = (folder_ / "mine.trn").string();
-        ASSERT_TRUE(WriteImageFile(filePath_, document_.Image(), document_.Trailer(), prompter_));
-        Reopen();
+        Restart();
         DocumentContent radio = document_.Content();
         SetTag(radio.Channels.Entries[0], "TOWER");
         EncodeImage(radio);
         radioImage_ = radio.Image;
         settings_.portName = "/dev/tarn-test-port";
     }
-    void TearDown() override { fs::remove_all(folder_); }
-    void Reopen() {
-        ASSERT_TRUE(document_.OpenDocument(filePath_));
+    void Restart() {
+        document_.NewDocument();
+        document_.SetCurrentFilePath(kFile);
         document_.EncodeImage();
         document_.SetModified(true);
     }
 
-    fs::path folder_;
-    std::string filePath_;
+    const std::string kFile = "/home/u/mine.trn";
     test::RecordingPrompter prompter_;
     Document document_{prompter_, ""};
     CloneImage radioImage_{};
@@ -90,7 +80,7 @@ TEST_F(TransferCommandTest, FinishSettlesTheDocument) {
         {Op::AlignEntry, {false, false, false}, true, false, true, true},
     };
     for (const Case& c : cases) {
-        Reopen();
+        Restart();
         const CloneImage before = document_.Image();
         TransferCommand command(c.op, document_, ports_, settings_, true);
         if (c.jobTookRadiosImage) command.WorkImage() = radioImage_;
@@ -98,7 +88,7 @@ TEST_F(TransferCommandTest, FinishSettlesTheDocument) {
         EXPECT_EQ(document_.Image(), c.jobTookRadiosImage ? radioImage_ : before);
         EXPECT_EQ(TagOf(document_), c.decoded && c.jobTookRadiosImage ? "TOWER" : "");
         EXPECT_EQ(std::tuple(document_.CurrentFilePath(), document_.Modified()),
-                  std::tuple(c.pathKept ? filePath_ : std::string(kNoFilePath), c.modified))
+                  std::tuple(c.pathKept ? kFile : std::string(kNoFilePath), c.modified))
             << int(c.op) << " cancelled " << c.outcome.cancelled << " replaced " << c.outcome.imageReplaced;
     }
 }
