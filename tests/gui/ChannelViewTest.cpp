@@ -40,10 +40,8 @@ private slots:
         QCOMPARE(view.Model()->index(1, 3).data(Qt::ForegroundRole).value<QBrush>().color(),
                  QApplication::palette().color(QPalette::Disabled, QPalette::Text));
         QCOMPARE(view.Model()->index(0, 7).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
-        QCOMPARE(view.HeaderValue(0), QStringLiteral("0B000000"));
-        QCOMPARE(view.HeaderValue(1), QStringLiteral("Corvane"));
-        QCOMPARE(view.HeaderValue(2), QStringLiteral("COM1"));
-        QCOMPARE(view.HeaderValue(3), QStringLiteral("0.00"));
+        QCOMPARE((QStringList{view.HeaderValue(0), view.HeaderValue(1), view.HeaderValue(2), view.HeaderValue(3)}),
+                 (QStringList{"0B000000", "Corvane", "COM1", "0.00"}));
     }
 
     void FullBookGroupFromAFile() {

@@ -132,7 +132,7 @@ private slots:
         DocumentContent radio;
         std::copy_n(bytes.begin(), kImageSize, radio.Image.begin());
         DecodeImage(radio);
-        QCOMPARE(test::FirstTag(radio.Channels), QStringLiteral("EDITED"));
+        QCOMPARE(QString::fromLatin1(radio.Channels.Entries[0].Tag.data()), QStringLiteral("EDITED  "));
         QCOMPARE(bench.Path(), bench.MinePath());
         QVERIFY(bench.app.document.Modified());
         QCOMPARE(bench.GridTag(), QStringLiteral("EDITED"));
