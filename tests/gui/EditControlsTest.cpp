@@ -24,64 +24,47 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("bf"));
     }
 
-    void TypingIntoALockedFieldStartsANewValueAndEscapeRestoresIt() {
-        Field f;
-        QTest::keyClick(f.edit, Qt::Key_7);
-        QCOMPARE(f.edit->text(), QStringLiteral("7"));
-        QVERIFY(!f.edit->Locked());
-        QCOMPARE(f.edit->Look(), EditLook::Typing);
-        QVERIFY(!f.edit->isReadOnly());
-        QTest::keyClick(f.edit, Qt::Key_Escape);
-        QCOMPARE(f.edit->text(), QStringLiteral("120"));
-        QVERIFY(f.edit->Locked());
-        QCOMPARE(f.edit->Look(), EditLook::Shown);
-        QVERIFY(!f.edit->Typed());
-    }
-
-    void EnterEndsTypingAndMarksTheValueTyped() {
-        Field f;
-        QTest::keyClicks(f.edit, QStringLiteral("75"));
-        QTest::keyClick(f.edit, Qt::Key_Return);
-        QCOMPARE(f.edit->text(), QStringLiteral("75"));
-        QVERIFY(f.edit->Locked());
-        QCOMPARE(f.edit->Look(), EditLook::Shown);
-        QVERIFY(f.edit->Typed());
-        f.edit->ClearTyped();
-        // Enter on the locked field unlocks it with the whole value selected, without marking it typed.
-        QTest::keyClick(f.edit, Qt::Key_Return);
-        QVERIFY(!f.edit->Locked());
-        QCOMPARE(f.edit->selectedText(), QStringLiteral("75"));
-        QVERIFY(!f.edit->Typed());
-    }
-
-    void LeavingTheFieldWhileTypingMarksTheValueTyped() {
-        Field f;
-        QTest::keyClick(f.edit, Qt::Key_9);
-        f.other->setFocus();
-        QApplication::processEvents();
-        QVERIFY(f.edit->Locked());
-        QVERIFY(f.edit->Typed());
-        QCOMPARE(f.edit->text(), QStringLiteral("9"));
-        QVERIFY(!f.edit->hasSelectedText());
-    }
-
-    void ARefusedCharacterLeavesTheFieldLocked() {
-        Field f;
-        f.edit->SetFilterKind(2);
-        QTest::keyClick(f.edit, Qt::Key_X);
-        QVERIFY(f.edit->Locked());
-        QCOMPARE(f.edit->text(), QStringLiteral("120"));
-        QCOMPARE(f.edit->Look(), EditLook::Shown);
-    }
-
-    void ALongValueIsCutWhenTypingStarts() {
-        Field f;
-        f.edit->setText(QStringLiteral("12345"));
-        QTest::keyClick(f.edit, Qt::Key_Return);
-        QCOMPARE(f.edit->text(), QStringLiteral("123"));
-        QCOMPARE(f.edit->maxLength(), 3);
-        QTest::keyClicks(f.edit, QStringLiteral("9876"));
-        QCOMPARE(f.edit->text(), QStringLiteral("987"));
+    // The lock edit's states after keys ('\n' Enter, '\x1b' Escape) and, when asked, the focus leaving.
+    void LockEditStates() {
+        struct Case {
+            const char* start;
+            const char* keys;
+            bool leave;
+            const char* text;
+            bool locked, typed;
+            EditLook look;
+            const char* selected = nullptr;
+        };
+        const Case cases[] = {
+            {"120", "7", false, "7", false, false, EditLook::Typing},  // typing starts a new value
+            {"120", "7\x1b", false, "120", true, false, EditLook::Shown},
+            {"120", "75\n", false, "75", true, true, EditLook::Shown},
+            {"120", "9", true, "9", true, true, EditLook::Shown, ""},
+            {"120", "X", false, "120", true, false, EditLook::Shown},  // refused: still locked
+            // Enter on the locked field unlocks it with the whole value selected, without marking it typed.
+            {"120", "\n", false, "120", false, false, EditLook::Typing, "120"},
+            {"12345", "\n9876", false, "987", false, false, EditLook::Typing},  // cut to the length
+        };
+        for (const Case& c : cases) {
+            Field f;
+            f.edit->setText(QString::fromLatin1(c.start));
+            for (const char* k = c.keys; *k; ++k) {
+                if (*k == '\n' || *k == '\x1b') {
+                    QTest::keyClick(f.edit, *k == '\n' ? Qt::Key_Return : Qt::Key_Escape);
+                } else {
+                    QTest::keyClick(f.edit, *k);
+                }
+            }
+            if (c.leave) {
+                f.other->setFocus();
+                QApplication::processEvents();
+            }
+            const QString name = QString::fromLatin1(c.start) + QLatin1Char('/') + QString::fromLatin1(c.keys);
+            QVERIFY2(f.edit->text() == QLatin1String(c.text), qPrintable(name));
+            QVERIFY2(f.edit->Locked() == c.locked && f.edit->isReadOnly() == c.locked, qPrintable(name));
+            QVERIFY2(f.edit->Typed() == c.typed && f.edit->Look() == c.look, qPrintable(name));
+            QVERIFY2(!c.selected || f.edit->selectedText() == QLatin1String(c.selected), qPrintable(name));
+        }
     }
 
     void DisabledLook() {
@@ -94,7 +77,7 @@ private slots:
     }
 
 private:
-    // A settings field showing 120, digits only, at most 3 characters, with a neighbour to take the focus.
+    // A settings field taking digits only, at most 3 characters, with a neighbour to take the focus.
     struct Field {
         QWidget window;
         CUndoLockEdit* edit = new CUndoLockEdit(&window);
@@ -105,7 +88,6 @@ private:
             layout->addWidget(other);
             edit->SetFilterKind(8);
             edit->SetMaxLength(3);
-            edit->setText(QStringLiteral("120"));
             window.show();
             QApplication::setActiveWindow(&window);
             edit->setFocus();

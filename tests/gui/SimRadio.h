@@ -54,7 +54,4 @@ inline bool WriteRadioImage(const QString& path, const char* tag, Prompter& prom
     return WriteImageFile(path.toStdString(), content.Image, content.Trailer, prompter);
 }
 
-// The first MR channel's name without the blanks that pad it.
-inline QString FirstTag(const ChannelTable& table) { return QString::fromLatin1(table.Entries[0].Tag.data()).trimmed(); }
-
 }  // namespace tarn::gui::test

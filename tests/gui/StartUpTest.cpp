@@ -16,29 +16,33 @@ namespace tarn::gui {
 class StartUpTest : public QObject {
     Q_OBJECT
 private slots:
-    void MissingIniIsCreatedWithDefaults() {
-        test::Workspace ws;
-        const ProgramSettings s = IniConfig(ws.Path()).ReadAtStart();
-        QCOMPARE(std::tuple(s.portType, s.comPort, s.windowWidth, s.windowHeight),
-                 std::tuple(PortType::ComPort, 1, 860, 640));
-        QSettings written(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
-        QCOMPARE(written.value("Initialize/PORT_TYPE").toInt(), 0);
-        QCOMPARE(written.value("Initialize/COM_PORT").toInt(), 1);
-        for (int i = 0; i < 11; ++i) QCOMPARE(written.value(QStringLiteral("ITEM/ITEM%1").arg(i)).toInt(), 1);
-    }
-
-    void BadValuesAreCorrectedAndWrittenBack() {
-        test::Workspace ws;
-        ws.WriteIni("[Initialize]\nPORT_TYPE=7\nCOM_PORT=0\nCX=300\nCY=2000\n[ITEM]\nITEM3=0\nITEM4=5\nITEM5=abc\n");
-        const ProgramSettings s = IniConfig(ws.Path()).ReadAtStart();
-        QCOMPARE(std::tuple(s.portType, s.comPort, s.windowWidth, s.windowHeight),
-                 std::tuple(PortType::ComPort, 1, 860, 2000));
-        // Anything but 0 or 1 shows the column; no digits read as 0.
-        QCOMPARE(std::tuple(s.itemVisible[3], s.itemVisible[4], s.itemVisible[5]), std::tuple(0, 1, 0));
-        QSettings written(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
-        QCOMPARE(written.value("Initialize/PORT_TYPE").toInt(), 0);
-        QCOMPARE(written.value("Initialize/COM_PORT").toInt(), 1);
-        QCOMPARE(written.value("ITEM/ITEM4").toInt(), 1);
+    // A missing file is made with the defaults; bad values are corrected and written back.
+    void MissingOrBadIniIsCorrectedAndWrittenBack() {
+        struct Case {
+            const char* ini;
+            int height;
+            std::tuple<int, int, int> items3to5;
+        };
+        const Case cases[] = {
+            {nullptr, 640, {1, 1, 1}},
+            // Anything but 0 or 1 shows the column; no digits read as 0.
+            {"[Initialize]\nPORT_TYPE=7\nCOM_PORT=0\nCX=300\nCY=2000\n[ITEM]\nITEM3=0\nITEM4=5\nITEM5=abc\n", 2000,
+             {0, 1, 0}},
+        };
+        for (const Case& c : cases) {
+            test::Workspace ws;
+            if (c.ini) ws.WriteIni(c.ini);
+            const ProgramSettings s = IniConfig(ws.Path()).ReadAtStart();
+            QCOMPARE(std::tuple(s.portType, s.comPort, s.windowWidth, s.windowHeight),
+                     std::tuple(PortType::ComPort, 1, 860, c.height));
+            QCOMPARE(std::tuple(s.itemVisible[3], s.itemVisible[4], s.itemVisible[5]), c.items3to5);
+            QSettings written(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
+            QCOMPARE(written.value("Initialize/PORT_TYPE").toInt(), 0);
+            QCOMPARE(written.value("Initialize/COM_PORT").toInt(), 1);
+            for (int i = 0; i < 11; ++i) {
+                QCOMPARE(written.value(QStringLiteral("ITEM/ITEM%1").arg(i)).toInt(), s.itemVisible[i]);
+            }
+        }
     }
 
     void PortNameAndRecentFilesRoundTrip() {
@@ -48,7 +52,6 @@ private slots:
             ProgramSettings s = ini.ReadAtStart();
             s.portType = PortType::InterfaceUnit;
             s.portName = "/dev/ttyUSB0";
-            s.windowWidth = 1000;
             ini.WriteAll(s);
             RecentFileList recent;
             recent.Add("/a/one.trn");
@@ -57,9 +60,7 @@ private slots:
         }
         IniConfig again(ws.Path());
         const ProgramSettings s = again.ReadAtStart();
-        QCOMPARE(s.portType, PortType::InterfaceUnit);
-        QCOMPARE(s.portName, std::string("/dev/ttyUSB0"));
-        QCOMPARE(s.windowWidth, 1000);
+        QCOMPARE(std::tuple(s.portType, s.portName), std::tuple(PortType::InterfaceUnit, std::string("/dev/ttyUSB0")));
         QCOMPARE(again.ReadRecentFiles().Entries(), (std::vector<std::string>{"/b/two words.trn", "/a/one.trn"}));
     }
 
