@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <tuple>
 
 #include "core/support/RecordingPrompter.h"
@@ -47,7 +49,23 @@ class DocumentTest : public ::testing::Test {
 protected:
     DocumentTest() : cwd(work.path()) { document.SetObserver(&observer); }
 
-    std::vector<std::string> Texts() const { return prompter.Texts(); }
+    // Runs `step` with these answers to the questions and file dialogs; returns the texts it showed.
+    std::vector<std::string> Told(const std::function<void()>& step, std::deque<Answer> answers = {},
+                                  std::deque<std::optional<std::string>> files = {}) {
+        prompter.shown.clear();
+        prompter.answers = std::move(answers);
+        prompter.files = std::move(files);
+        step();
+        return prompter.Texts();
+    }
+    // Opens a new file `name` holding the default image with `mark`, then marks the document modified.
+    std::string OpenModified(const std::string& name, std::uint8_t mark) {
+        const std::string path = work.File(name);
+        WriteBytes(path, ImageFileBytes(mark));
+        EXPECT_TRUE(document.OpenDocument(path));
+        document.SetModified(true);
+        return path;
+    }
     // Path, Modified, DefaultImageLoaded.
     std::tuple<std::string, bool, bool> State() const {
         return {document.CurrentFilePath(), document.Modified(), document.DefaultImageLoaded()};
@@ -61,138 +79,104 @@ protected:
     Document document{prompter, program.path()};
 };
 
-TEST_F(DocumentTest, NewDocumentWithoutDefaultFilesWritesTheBuiltInImageIntoTheWorkingFolder) {
-    document.NewDocument();
-    const auto bytes = ReadBytes(work.File("Tarnvhfa.trn"));
-    ASSERT_EQ(bytes.size(), kImageFileSize);
-    EXPECT_EQ(std::tie(bytes[2], bytes[3]), std::tuple(0x3D, 0x27));
-    EXPECT_EQ(std::vector(bytes.begin() + kImageSize, bytes.end()), std::vector<unsigned char>(kTrailerSize, 0));
+TEST_F(DocumentTest, NewDocumentWithoutDefaultFilesWritesTheBuiltInImageIntoTheWorkingFolderOnce) {
+    EXPECT_TRUE(Told([&] { document.NewDocument(); }).empty());
+    EXPECT_EQ(ReadBytes(work.File("Tarnvhfa.trn")), ImageFileBytes(0));
     EXPECT_EQ(State(), std::tuple("<none>", false, false));
     EXPECT_EQ(std::tie(observer.titles.back(), observer.commandTables), std::tuple("<none>", 1));
-    EXPECT_TRUE(prompter.shown.empty());
 
-    // Start-up never overwrites a file of that name.
     WriteBytes(work.File("Tarnvhfa.trn"), {1, 2, 3});
     document.NewDocument();
     EXPECT_EQ(ReadBytes(work.File("Tarnvhfa.trn")), (std::vector<unsigned char>{1, 2, 3}));
     EXPECT_EQ(State(), std::tuple("<none>", false, false));
 }
 
-TEST_F(DocumentTest, NewDocumentLoadsTheFirstDefaultFileInSearchOrder) {
+TEST_F(DocumentTest, NewDocumentLoadsTheFirstDefaultFileWhichIsSavedOnlyAfterAskingAndKeepsItsTrailer) {
     WriteBytes(program.File("Tarnvhfc.trn"), ImageFileBytes(0xC1));
-    WriteBytes(program.File("Tarnuhfa.trn"), ImageFileBytes(0xA2, 0x77));
+    const std::string path = program.File("Tarnuhfa.trn");
+    WriteBytes(path, ImageFileBytes(0xA2, 0x77));
     document.NewDocument();
-    EXPECT_EQ(State(), std::tuple(program.File("Tarnuhfa.trn"), false, true));
-    EXPECT_EQ(observer.titles.back(), program.File("Tarnuhfa.trn"));
+    EXPECT_EQ(State(), std::tuple(path, false, true));
+    EXPECT_EQ(observer.titles.back(), path);
     EXPECT_EQ(std::tie(document.Image()[4000], document.Trailer()[0]), std::tuple(0xA2, 0x77));
     EXPECT_FALSE(std::filesystem::exists(work.File("Tarnvhfa.trn")));
-}
 
-TEST_F(DocumentTest, SavingADefaultFileAsksFirstAndKeepsTheTrailer) {
-    WriteBytes(program.File("Tarnvhfa.trn"), ImageFileBytes(0x01, 0x55));
-    document.NewDocument();
     document.SetModified(true);
     document.Image()[4000] = 0x02;
-    prompter.answers = {Answer::No};
-    EXPECT_FALSE(document.Save());
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Do  you want to write default file?"});
+    const std::vector<std::string> asked{"Do  you want to write default file?"};
+    EXPECT_EQ(Told([&] { EXPECT_FALSE(document.Save()); }, {Answer::No}), asked);
     EXPECT_EQ(prompter.shown[0].icon, MessageIcon::Question);
-    EXPECT_EQ(ReadBytes(program.File("Tarnvhfa.trn"))[4000], 0x01);
-    EXPECT_TRUE(document.Modified());
-
-    prompter.answers = {Answer::Yes};
-    EXPECT_TRUE(document.Save());
-    const auto bytes = ReadBytes(program.File("Tarnvhfa.trn"));
-    EXPECT_EQ(std::tie(bytes[4000], bytes[4096]), std::tuple(0x02, 0x55));
+    EXPECT_EQ(std::tuple(ReadBytes(path)[4000], document.Modified()), std::tuple(0xA2, true));
+    EXPECT_EQ(Told([&] { EXPECT_TRUE(document.Save()); }, {Answer::Yes}), asked);
+    const auto bytes = ReadBytes(path);
+    EXPECT_EQ(std::tie(bytes[4000], bytes[4096]), std::tuple(0x02, 0x77));
     EXPECT_EQ(std::tuple(document.Modified(), observer.refreshes), std::tuple(false, 1));
 }
 
-TEST_F(DocumentTest, SaveAsKeepsTheWholeChosenPath) {
+TEST_F(DocumentTest, SaveAsKeepsTheWholeChosenPathAndAReadOnlyFileIsRefused) {
     document.NewDocument();
-    std::filesystem::remove(work.File("Tarnvhfa.trn"));
     document.SetModified(true);
-    EXPECT_FALSE(document.Save());  // untied: Save runs Save As, whose dialog is cancelled
+    Told([&] { EXPECT_FALSE(document.Save()); });  // untied: Save runs Save As, whose dialog is cancelled
     EXPECT_EQ(State(), std::tuple("<none>", true, false));
 
     const std::string folder = work.File(std::string(60, 'f'));
     std::filesystem::create_directory(folder);
     const std::string path = folder + "/" + std::string(50, 'n') + ".trn";
-    prompter.files = {path};
-    EXPECT_TRUE(document.SaveAs());
+    Told([&] { EXPECT_TRUE(document.SaveAs()); }, {}, {path});
     EXPECT_EQ(State(), std::tuple(path, false, false));
     EXPECT_EQ(ReadBytes(path).size(), kImageFileSize);
     const FileDialogRequest& request = prompter.fileRequests.back();
     EXPECT_EQ(request.filter + request.defaultExtension, "Tarn Files(*.TRN)|*.TRN||TRN");
     EXPECT_TRUE(request.promptOverwrite && request.promptCreate);
-}
 
-TEST_F(DocumentTest, SavingOverAReadOnlyFileIsRefused) {
-    const std::string path = work.File("ro.trn");
-    WriteBytes(path, ImageFileBytes(0x10));
-    ::chmod(path.c_str(), 0444);
-    ASSERT_TRUE(document.OpenDocument(path));
-    document.SetModified(true);
-    EXPECT_FALSE(document.Save());
-    EXPECT_EQ(Texts(), std::vector<std::string>{"The File's attribute is Read_Only.\r\nFile Name = " + path});
-    EXPECT_TRUE(document.Modified());
-    EXPECT_EQ(ReadBytes(path)[4000], 0x10);
+    const std::string readOnly = OpenModified("ro.trn", 0x10);
+    ::chmod(readOnly.c_str(), 0444);
+    EXPECT_EQ(Told([&] { EXPECT_FALSE(document.Save()); }),
+              std::vector<std::string>{"The File's attribute is Read_Only.\r\nFile Name = " + readOnly});
+    EXPECT_EQ(std::tuple(document.Modified(), ReadBytes(readOnly)[4000]), std::tuple(true, 0x10));
 }
 
 TEST_F(DocumentTest, PromptSaveModifiedGoesOnOnlyWhenNothingIsLost) {
     document.NewDocument();
-    EXPECT_TRUE(document.PromptSaveModified());  // not modified: no question
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(Told([&] { EXPECT_TRUE(document.PromptSaveModified()); }).empty());  // not modified
     document.SetModified(true);
     // Cancel; Yes with the Save As dialog cancelled; Yes with a file that cannot be written.
-    prompter.answers = {Answer::Cancel, Answer::Yes, Answer::Yes};
-    prompter.files = {std::nullopt, work.File("missing/x.trn")};
-    for (int i = 0; i < 3; ++i) EXPECT_FALSE(document.PromptSaveModified()) << i;
-    EXPECT_EQ(Texts()[0], "Save changes to <none>?");
-    EXPECT_TRUE(document.Modified());
+    const auto told = Told([&] { for (int i = 0; i < 3; ++i) EXPECT_FALSE(document.PromptSaveModified()) << i; },
+                           {Answer::Cancel, Answer::Yes, Answer::Yes}, {std::nullopt, work.File("missing/x.trn")});
+    EXPECT_EQ(std::tuple(told[0], told.size(), document.Modified()), std::tuple("Save changes to <none>?", 4u, true));
 
-    prompter.answers = {Answer::Yes};
-    prompter.files = {work.File("saved.trn")};
-    EXPECT_TRUE(document.PromptSaveModified());
+    Told([&] { EXPECT_TRUE(document.PromptSaveModified()); }, {Answer::Yes}, {work.File("saved.trn")});
     EXPECT_EQ(State(), std::tuple(work.File("saved.trn"), false, false));
     document.SetModified(true);
-    prompter.answers = {Answer::No};
-    EXPECT_TRUE(document.PromptSaveModified());
+    Told([&] { EXPECT_TRUE(document.PromptSaveModified()); }, {Answer::No});
     EXPECT_FALSE(document.Modified());
 }
 
 TEST_F(DocumentTest, FileNewReplacesTheDocumentUnlessCancelled) {
-    const std::string path = work.File("a.trn");
-    WriteBytes(path, ImageFileBytes(0x33));
-    ASSERT_TRUE(document.OpenDocument(path));
-    document.SetModified(true);
-    prompter.answers = {Answer::Cancel, Answer::No};
-    document.New();
-    EXPECT_EQ(State(), std::tuple(path, true, true));
-    EXPECT_EQ(document.Image()[4000], 0x33);
+    const std::string path = OpenModified("a.trn", 0x33);
+    Told([&] { document.New(); }, {Answer::Cancel});
+    EXPECT_EQ(std::tuple(State(), document.Image()[4000]), std::tuple(std::tuple(path, true, true), 0x33));
     const int refreshes = observer.refreshes;
-    document.New();
+    Told([&] { document.New(); }, {Answer::No});
     EXPECT_EQ(State(), std::tuple("<none>", false, false));
     EXPECT_EQ(std::tie(document.Image()[4000], observer.refreshes), std::tuple(0, refreshes + 1));
 }
 
 TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeAndChangesNothing) {
     document.NewDocument();
-    prompter.shown.clear();
     document.Channels().Entries[0].Scan = 1;
     document.SetModified(true);
+    std::deque<std::optional<std::string>> files;
     for (std::size_t size : {0, 4103, 4105}) {
-        prompter.files.push_back(work.File("size" + std::to_string(size) + ".trn"));
-        WriteBytes(*prompter.files.back(), std::vector<unsigned char>(size, 0x44));
+        files.push_back(work.File("size" + std::to_string(size) + ".trn"));
+        WriteBytes(*files.back(), std::vector<unsigned char>(size, 0x44));
     }
-    prompter.files.push_back(work.File("missing.trn"));
-    prompter.files.push_back(work.path());
-    for (int i = 0; i < 5; ++i) document.Open();
+    files.insert(files.end(), {work.File("missing.trn"), work.path()});
     const std::string wrongFormat = "The File cannot be Opened.\r\nThe File's format is invalid or not Supported";
-    EXPECT_EQ(Texts(), (std::vector<std::string>{wrongFormat, wrongFormat, wrongFormat,
-                                                 "Problem opening file\r\nFile Name = " + work.File("missing.trn"),
-                                                 wrongFormat}));
-    EXPECT_EQ(State(), std::tuple("<none>", true, false));
-    EXPECT_EQ(document.Channels().Entries[0].Scan, 1u);
+    EXPECT_EQ(Told([&] { for (int i = 0; i < 5; ++i) document.Open(); }, {}, files),
+              (std::vector<std::string>{wrongFormat, wrongFormat, wrongFormat,
+                                        "Problem opening file\r\nFile Name = " + work.File("missing.trn"), wrongFormat}));
+    EXPECT_EQ(std::tuple(State(), document.Channels().Entries[0].Scan), std::tuple(std::tuple("<none>", true, false), 1u));
     EXPECT_TRUE(prompter.fileRequests[0].mustExist);
 }
 
@@ -202,8 +186,7 @@ TEST_F(DocumentTest, OpenLoadsAnyImageFileOfTheRightSizeAndReloadsTheSamePath) {
     std::vector<unsigned char> bytes(kImageFileSize);
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<unsigned char>(i * 13);
     WriteBytes(path, bytes);
-    prompter.files = {path, path};
-    document.Open();
+    Told([&] { document.Open(); }, {}, {path});
     EXPECT_EQ(State(), std::tuple(path, false, true));
     EXPECT_EQ(observer.recent, std::vector<std::string>{path});
     EXPECT_EQ(document.Trailer()[7], bytes[4103]);
@@ -212,8 +195,7 @@ TEST_F(DocumentTest, OpenLoadsAnyImageFileOfTheRightSizeAndReloadsTheSamePath) {
     // The unsaved edit is gone after No.
     document.Image()[4000] = 0x99;
     document.SetModified(true);
-    prompter.answers = {Answer::No};
-    document.Open();
+    Told([&] { document.Open(); }, {Answer::No}, {path});
     EXPECT_EQ(std::tuple(document.Image()[4000], document.Modified()), std::tuple(bytes[4000], false));
     EXPECT_EQ(observer.recent.size(), 1u);
 }
@@ -222,15 +204,15 @@ TEST_F(DocumentTest, AFailedReadLeavesTheDefaultsAndNamesTheFile) {
     document.NewDocument();
     const std::string path = work.File("short.trn");
     WriteBytes(path, std::vector<unsigned char>(100, 0x77));
-    EXPECT_TRUE(document.OpenDocument(path));
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Problem reading from file\r\nFile Name = " + path});
+    EXPECT_EQ(Told([&] { EXPECT_TRUE(document.OpenDocument(path)); }),
+              std::vector<std::string>{"Problem reading from file\r\nFile Name = " + path});
     EXPECT_EQ(State(), std::tuple(path, false, false));
     // The default image, not yet encoded.
     EXPECT_EQ(std::tie(document.Image()[0], document.Image()[2], document.Image()[64]), std::tuple(0, 0, 0x0A));
 
     // A file that cannot be opened at all is refused before anything changes.
-    EXPECT_FALSE(document.OpenDocument(work.File("gone.trn")));
-    EXPECT_EQ(Texts().back(), "Problem opening file\r\nFile Name = " + work.File("gone.trn"));
+    EXPECT_EQ(Told([&] { EXPECT_FALSE(document.OpenDocument(work.File("gone.trn"))); }),
+              std::vector<std::string>{"Problem opening file\r\nFile Name = " + work.File("gone.trn")});
     EXPECT_EQ(document.CurrentFilePath(), path);
 }
 
