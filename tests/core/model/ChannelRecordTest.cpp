@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -37,57 +36,45 @@ protected:
         return e;
     }
     void Encode(ChannelEntry& e, std::size_t offset) { EncodeChannelRecord(e, content.Image, offset, content.Bands()); }
-    static ChannelEntry Mr(std::int32_t hz, std::uint32_t step, std::uint32_t unit) {
-        ChannelEntry e;
-        e.Label = "   1";
-        std::tie(e.RxFrequency, e.Step, e.RxUnit, e.TxUnit) = std::tuple(hz, step, unit, unit);
-        return e;
-    }
 
     DocumentContent content;
 };
 
-TEST_F(ChannelRecordTest, EncodesEveryFieldInItsBitsAndDecodesItBack) {
-    ChannelEntry e = Mr(121500000, 5, 1);
-    SetTag(e, "Ab9.@ }");
-    std::tie(e.TxPower, e.ClockShift, e.TagDisplay, e.Scan, e.Narrow) = std::tuple(0, 0, 1, 1, 1);
-    std::tie(e.ShiftMode, e.ShiftOffset, e.ToneType, e.CtcssIndex, e.DcsIndex) = std::tuple(2, 600000, 1, 12, 3);
-    Encode(e, kMr1);
-    EXPECT_EQ(Record(kMr1), (Bytes{0x05, 0xB8, 0x63, 0, 12, 0, 10, 37, 9, 62, 84, 64, 93, 64, 0x4B, 0xF0, 12, 0}));
-    const ChannelEntry d = Decode(kMr1);
-    EXPECT_EQ(TagText(d), "Ab9.@ } ");
-    EXPECT_EQ(std::tie(d.RxFrequency, d.ShiftOffset), std::tuple(121500000, 600000));
-    EXPECT_EQ(std::tie(d.ShiftMode, d.ToneType, d.CtcssIndex, d.CtcssDecode, d.DcsIndex, d.Step),
-              std::tuple(2u, kToneCtcss, 12u, 12u, 0u, 5u));
-    EXPECT_EQ(std::tie(d.TxPower, d.ClockShift, d.TagDisplay, d.Scan, d.Narrow, d.RxUnit, d.TxUnit),
-              std::tuple(0u, 0u, 1u, 1u, 1u, 1u, 1u));
-    EXPECT_EQ(FrequencyText(d.RxFrequency) + CtcssText(d) + PowerText(d) + ClockShiftText(d), "121.50000100.0LOv");
+// The decoded fields as the channel grid shows them.
+std::string Shown(const ChannelEntry& d) {
+    return TagText(d) + "|" + ModeText(d) + FrequencyText(d.RxFrequency) + FrequencyText(d.TxFrequency) + ShiftText(d) +
+           FrequencyText(d.ShiftOffset) + "|" + ToneTypeText(d) + CtcssText(d) + DcsText(d) + "|" + PowerText(d) +
+           StepText(d) + WidthText(d) + ClockShiftText(d) + FlagText(d.TagDisplay) + FlagText(d.Scan);
 }
 
-TEST_F(ChannelRecordTest, SplitChannelsKeepTheirTransmitFrequencyInTheBand) {
+TEST_F(ChannelRecordTest, EncodesEachFieldInItsBitsAndDecodesItBack) {
     content.Settings.GrayExpansion = 1;
-    ChannelEntry e = Mr(145000000, 0, 0);
-    std::tie(e.TxUnit, e.ShiftMode, e.TxFrequency, e.ToneType, e.DcsIndex) = std::tuple(1, 3, 146012500, 2, 105);
-    Encode(e, kMr1);
-    EXPECT_EQ(std::tie(e.Band, e.Mode, e.TxFrequency), std::tuple(kBandExp, kBandExp, 146015000));
-    const Bytes r = Record(kMr1);
-    EXPECT_EQ(std::tie(r[2], r[5]), std::tuple(0xE5, 105));  // DCS encode and decode, band 1, TxUnit 1
-    EXPECT_EQ(r[16] << 8 | r[17], 146015000 / 6250);
-    const ChannelEntry d = Decode(kMr1);
-    EXPECT_EQ(d.TxFrequency, 146015000);
-    EXPECT_EQ(DcsText(d) + ShiftText(d), "754Split");
-
-    // Without a transmit frequency: stored as 0 in WFM, which reads back as the receive frequency;
-    // clamped to the bottom of the band in AM.
-    e = Mr(98100000, 7, 1);
-    e.ShiftMode = kShiftSplit;
-    Encode(e, kMr1);
-    EXPECT_EQ(Record(kMr1)[16] | Record(kMr1)[17], 0);
-    EXPECT_EQ(Decode(kMr1).TxFrequency, 98100000);
-    e = Mr(120000000, 5, 1);
-    e.ShiftMode = kShiftSplit;
-    Encode(e, kMr1);
-    EXPECT_EQ(Record(kMr1)[16] << 8 | Record(kMr1)[17], 18880);
+    ChannelEntry every{.Label = "   1", .RxFrequency = 121500000, .ShiftOffset = 600000, .ToneType = kToneCtcss,
+                       .CtcssIndex = 12, .DcsIndex = 3, .TxPower = 0, .Step = 5, .ClockShift = 0, .TagDisplay = 1,
+                       .Scan = 1, .ShiftMode = kShiftPlus, .Narrow = 1, .RxUnit = 1, .TxUnit = 1};
+    SetTag(every, "Ab9.@ }");
+    // A Split's transmit frequency is rounded to the step and kept in the band.
+    const ChannelEntry split{.Label = "   1", .RxFrequency = 145000000, .TxFrequency = 146012500,
+                             .ToneType = kToneDcs, .DcsIndex = 105, .ShiftMode = kShiftSplit, .TxUnit = 1};
+    // Without a transmit frequency: stored as 0 in WFM, which reads back as the receive frequency; clamped to
+    // the bottom of the band in AM.
+    const ChannelEntry wfm{.Label = "   1", .RxFrequency = 98100000, .Step = 7, .ShiftMode = kShiftSplit,
+                           .RxUnit = 1, .TxUnit = 1};
+    ChannelEntry am = wfm;
+    std::tie(am.RxFrequency, am.Step) = std::tuple(120000000, 5);
+    for (auto [entry, record, shown] :
+         {std::tuple{every, Bytes{0x05, 0xB8, 0x63, 0, 12, 0, 10, 37, 9, 62, 84, 64, 93, 64, 0x4B, 0xF0, 12, 0},
+                     "Ab9.@ } |AM121.50000  0.00000+  0.60000|CTCSS100.0023|LO25kNvvv"},
+          {split, Bytes{0x20, 0x0C, 0xE5, 0, 0, 105, 64, 64, 64, 64, 64, 64, 64, 64, 0x71, 0x48, 0x5B, 0x42},
+           "        |EXP145.00000146.01500Split  0.00000|DCS 67.0754|LO5kWv--"},
+          {wfm, Bytes{0x47, 0x8C, 0x09, 0, 0, 0, 64, 64, 64, 64, 64, 64, 64, 64, 0x3D, 0x50, 0, 0},
+           "        |WFM 98.10000 98.10000Split  0.00000|----- 67.0023|LO100kWv--"},
+          {am, Bytes{0x05, 0x8C, 0x01, 0, 0, 0, 64, 64, 64, 64, 64, 64, 64, 64, 0x4B, 0, 0x49, 0xC0},
+           "        |AM120.00000118.00000Split  0.00000|----- 67.0023|LO25kWv--"}}) {
+        Encode(entry, kMr1);
+        EXPECT_EQ(Record(kMr1), record) << shown;
+        EXPECT_EQ(Shown(Decode(kMr1)), shown);
+    }
 }
 
 TEST_F(ChannelRecordTest, AnErasedRecordBecomesTheAirVfoAt118MhzInTheImage) {
@@ -97,9 +84,8 @@ TEST_F(ChannelRecordTest, AnErasedRecordBecomesTheAirVfoAt118MhzInTheImage) {
     SetRecord(kMr2, erased);
     const ChannelEntry d = Decode(kMr2);
     EXPECT_EQ(Record(kMr2), (Bytes{0x1D, 0xC0, 0x61, 0x07, 5, 0, 10, 11, 12, 64, 64, 64, 64, 64, 0x49, 0xC0, 0, 0}));
-    EXPECT_EQ(std::tie(d.RxFrequency, d.ShiftOffset), std::tuple(118000000, 0));
-    EXPECT_EQ(std::tie(d.RxUnit, d.ShiftMode, d.ToneType), std::tuple(1u, kShiftSimplex, kToneCtcss));
-    EXPECT_EQ(TagText(d), "ABC     ");
+    EXPECT_EQ(std::tuple(Shown(d), d.RxUnit),
+              std::tuple("ABC     |AM118.00000  0.00000Simplex  0.00000|CTCSS 79.7023|HI25kW---", 1u));
     // Weather and business records are rewritten too; the VFO/HOME records are not.
     SetRecord(kWx1, erased);
     Decode(kWx1);
@@ -128,9 +114,8 @@ TEST_F(ChannelRecordTest, DecodingMovesAChannelIntoTheBandOfItsFrequency) {
     // Stored as AM with a 25 kHz step, a shift and a DCS tone at 98.1 MHz: decodes as WFM with its defaults.
     SetRecord(kMr1, {0x1D, 0xC8, 0xE1, 0, 0, 7, 64, 64, 64, 64, 64, 64, 64, 64, 0x3D, 0x50, 12, 0});
     const ChannelEntry d = Decode(kMr1);
-    EXPECT_EQ(std::tie(d.Band, d.Mode, d.Step, d.ToneType, d.ShiftMode), std::tuple(2u, 2u, 7u, 0u, 0u));
-    EXPECT_EQ(std::tie(d.RxFrequency, d.ShiftOffset), std::tuple(98100000, 0));
-    EXPECT_EQ(ModeText(d), "WFM");
+    EXPECT_EQ(std::tuple(Shown(d), d.Band),
+              std::tuple("        |WFM 98.10000  0.00000Simplex  0.00000|----- 67.0023|HI100kW---", kBandWfm));
 }
 
 TEST_F(ChannelRecordTest, ValuesOutsideTheTablesShowEmptyAndAreWrittenBackUnchanged) {
