@@ -46,6 +46,9 @@ TEST(ListedChannels, PageCountFollowsTheUsedChannels) {
     content.Channels.Entries[37].Empty = 0;
     EXPECT_EQ(ListingJob(content, "<none>", {}).PageCount(), 3u);
     EXPECT_EQ(ListingPageCount(0), 1u);
+    // The widest line and the longest page: the settings page.
+    const ListingExtent extent = ListingJob(DefaultContent(), "<none>", {}).Extent();
+    EXPECT_EQ(std::tuple(extent.columns, extent.lines), std::tuple(5u + 97u, 62u));
 }
 
 TEST(ListedChannels, EmptyChannelsAreNeitherCountedNorListed) {
@@ -100,10 +103,8 @@ TEST(ChannelPage, IndexesBeyondTheTablesLeaveBlankFieldsOfTheSameWidth) {
 TEST(ChannelPage, PagesWalkOnFromTheLastListedChannelWithGroupLinesOnlyAtGroupStarts) {
     ChannelTable table = FullTable();
     table.Entries[5].Empty = 1;  // not listed: page 1 reaches one slot further
-    EXPECT_EQ(ChannelPageFirstSlot(table, 1), 0u);
-    EXPECT_EQ(ChannelPageFirstSlot(table, 2), 71u);
-    EXPECT_EQ(ChannelPageFirstSlot(table, 3), 141u);
-    EXPECT_EQ(ChannelPageFirstSlot(table, 4), kSlotsEnd);
+    EXPECT_EQ(std::tuple(ChannelPageFirstSlot(table, 1), ChannelPageFirstSlot(table, 2), ChannelPageFirstSlot(table, 3),
+                         ChannelPageFirstSlot(table, 4)), std::tuple(0u, 71u, 141u, kSlotsEnd));
 
     const auto first = ChannelPageLines(table, 1);
     ASSERT_EQ(first.size(), 6u + 2u + 70u);  // MR 1..70 without MR 6, then BOOK 1
@@ -131,6 +132,7 @@ TEST(ListingJob, APageRangePrintsOnlyItsPagesFromTheTopInAnyOrder) {
     content.Channels = FullTable();
     ListingJob job(content, "<none>", TextMetrics{12, 7});
     ASSERT_EQ(job.PageCount(), 4u);
+    EXPECT_EQ(job.Extent().lines, 6u + 1u + 70u);
 
     RecordingSurface later;
     job.PrintPage(later, 3);
@@ -157,25 +159,12 @@ TEST(ListingJob, APageRangePrintsOnlyItsPagesFromTheTopInAnyOrder) {
     EXPECT_TRUE(outside.lines.empty());
 }
 
-TEST(ListingJob, ExtentCoversTheWidestLineAndTheLongestPage) {
-    DocumentContent content = DefaultContent();
-    ListingExtent extent = ListingJob(content, "<none>", {}).Extent();
-    EXPECT_EQ(extent.columns, 5u + 97u);
-    EXPECT_EQ(extent.lines, 62u);  // the settings page
-    content.Channels = FullTable();
-    extent = ListingJob(content, "<none>", {}).Extent();
-    EXPECT_EQ(extent.lines, 6u + 1u + 70u);
-}
-
 TEST(ListingPlainText, PagesAreSeparatedByAFormFeedLine) {
     const DocumentContent content = DefaultContent();
-    const ListingJob job(content, "<none>", {});
-    const std::string text = ListingPlainText(job);
-    const std::size_t feed = text.find("\f");
-    ASSERT_NE(feed, std::string::npos);
-    EXPECT_EQ(text.substr(feed - 1, 3), "\n\f\n");
-    EXPECT_EQ(text.find("\f", feed + 1), std::string::npos);
-    EXPECT_EQ(text.substr(feed + 2, 9), "         ");
+    const std::string text = ListingPlainText(ListingJob(content, "<none>", {}));
+    const std::size_t feed = text.find("\n\f\n");
+    EXPECT_EQ(std::tuple(text.find('\f'), text.find('\f', feed + 2)), std::tuple(feed + 1, std::string::npos));
+    EXPECT_EQ(text.substr(feed + 3, 9), "         ");
     EXPECT_EQ(text.back(), '\n');
     EXPECT_NE(text.find("           File Name:  <none>"), std::string::npos);
 }
