@@ -43,24 +43,6 @@ bool WriteFileAtomically(const std::string& path, const CloneImage& image) {
 
 }  // namespace
 
-CloneImage BuiltInImage() {
-    CloneImage image{};
-    for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 13 + 5);
-    image[0] = 0x01;
-    image[1] = 0x20;
-    image[kModelIdOffset] = 0x00;
-    image[kModelIdOffset + 1] = 0x02;
-    image[6] = 0x00;
-    image[kHardwareConfigOffset] = 0x01;
-    for (std::size_t i = 0; i < kAlignmentBlockSize; ++i) image[kAlignmentBlockOffset + i] = static_cast<std::uint8_t>(0x80 + i);
-    for (std::size_t i = 0; i < kAdjustmentBlockSize; ++i) image[kAdjustmentBlockOffset + i] = static_cast<std::uint8_t>(0x40 + i);
-    const std::uint8_t identity[kIdentitySize] = {'T', 'A', 'R', 'N', '-', 'S', 'I', 'M', 0x12, 0x34, 0x56, 0x78};
-    for (std::size_t i = 0; i < kIdentitySize; ++i) image[kIdentityOffset + i] = identity[i];
-    for (std::size_t i = kIdentityOffset + kIdentitySize; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i ^ 0xA5);
-    StoreAdjustmentChecksum(image);
-    return image;
-}
-
 VirtualRadio::VirtualRadio(SimLine& line, const SimOptions& options, const CloneImage& memory)
     : line_(line), options_(options), memory_(memory) {
     if (options_.modelId) {

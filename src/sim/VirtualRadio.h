@@ -35,7 +35,8 @@ private:
     bool readDone_ = false;  // a complete read happened: a write or the alignment request may follow
 };
 
-// The built-in memory: a plausible radio image (firmware 1.20, model id 00 02, hardware bits 1).
+// The built-in memory: a radio with a few air-band channels stored (firmware 1.20, model id 00 02,
+// serial number 1D345678).
 CloneImage BuiltInImage();
 
 }  // namespace tarn::sim
