@@ -59,6 +59,12 @@ int RowCount(const ChannelTable& table) {
     return static_cast<int>(first >= EntryCount ? 0 : std::min<std::size_t>(size, EntryCount - first));
 }
 
+int RowOfSlot(const ChannelTable& table, std::size_t slot) {
+    const std::size_t first = SlotOfRow(table, 0);
+    if (slot < first || slot - first >= static_cast<std::size_t>(RowCount(table))) return -1;
+    return static_cast<int>(slot - first);
+}
+
 AffectedCells CellsAffectedBy(int column) {
     switch (column) {
         case 0: return {true, {1, 4, 5, 6, 7, 8, 9, 10}};

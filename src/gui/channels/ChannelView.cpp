@@ -135,7 +135,7 @@ void ChannelView::Refresh() {
     ApplyColumnWidths();
     groupLabel_->setText(QString::fromStdString(GroupLabelText(table.CurrentGroup)));
     FillHeaderPanel();
-    table.CurrentIndex = table.GroupBase - 1;
+    table.CurrentIndex = static_cast<std::uint32_t>(SlotOfRow(table, 0));
     if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
     grid_->scrollToTop();
 }
