@@ -23,14 +23,6 @@ const std::array<GridColumn, kGridColumnCount>& GridColumns() {
     return kColumns;
 }
 
-std::vector<int> ColumnsOfFlag(int flag) {
-    std::vector<int> columns;
-    for (int c = 0; c < kGridColumnCount; ++c) {
-        if (GridColumns()[c].flag == flag) columns.push_back(c);
-    }
-    return columns;
-}
-
 int ColumnWidthTwips(int column, const std::array<int, 11>& itemVisible) {
     if (column < 0 || column >= kGridColumnCount) return 0;
     const GridColumn& c = GridColumns()[column];

@@ -20,9 +20,6 @@ struct GridColumn {
 
 const std::array<GridColumn, kGridColumnCount>& GridColumns();
 
-// The grid columns that visibility flag `flag` (0..10) shows or hides.
-std::vector<int> ColumnsOfFlag(int flag);
-
 // The width of `column` for the given visibility flags: its table width, or 0 when hidden.
 int ColumnWidthTwips(int column, const std::array<int, 11>& itemVisible);
 

@@ -154,12 +154,7 @@ void ChannelView::ToggleItem(int item) {
     CommitEdit();  // the edited cell may be hidden
     int& flag = app_.settings.itemVisible[item];
     flag = flag == 1 ? 0 : 1;
-    grid_->ensurePolished();
-    const QFontMetrics metrics = grid_->fontMetrics();
-    for (int c : ColumnsOfFlag(item)) {
-        grid_->setColumnHidden(c, flag == 0);
-        if (flag) grid_->setColumnWidth(c, ColumnPixels(c, metrics));
-    }
+    ApplyColumnWidths();
     grid_->horizontalHeader()->viewport()->update();
 }
 
