@@ -22,9 +22,7 @@ std::string CellText(const ChannelEntry& e, int column) {
         case 3: return TagText(e);
         case 4: return FrequencyText(e.RxFrequency);
         case 5: return e.ShiftMode == kShiftSplit ? FrequencyText(e.TxFrequency) : kNoFrequency;
-        case 6:
-            return e.ShiftMode == kShiftMinus || e.ShiftMode == kShiftPlus ? FrequencyText(e.ShiftOffset)
-                                                                           : kNoFrequency;
+        case 6: return IsShiftWithOffset(e.ShiftMode) ? FrequencyText(e.ShiftOffset) : kNoFrequency;
         case 7: return ToneTypeText(e);
         case 8:
             if (e.ToneType == kToneCtcss) return CtcssText(e);

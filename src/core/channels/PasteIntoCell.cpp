@@ -89,7 +89,7 @@ bool PasteShift(ChannelEntry& entry, std::string_view text) {
     if (OnAirCommunication(entry)) return false;
     const auto shift = Match(ShiftNames, text);
     if (!shift) return false;
-    if (entry.Mode == kBandAm && (*shift == kShiftMinus || *shift == kShiftPlus)) return false;
+    if (entry.Mode == kBandAm && IsShiftWithOffset(*shift)) return false;
     if (*shift != entry.ShiftMode) SetShiftMode(entry, *shift);
     return true;
 }
