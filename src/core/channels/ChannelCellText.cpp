@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "channels/GridColumns.h"
 #include "model/ChannelFieldTexts.h"
 #include "model/SystemSettings.h"
 
@@ -75,7 +76,7 @@ AffectedCells CellsAffectedBy(int column) {
         case 10: return {false, {10, 4, 5, 6}};
         case 14: return {false, {14, 5, 6}};
         default:
-            if (column >= 0 && column < 15) return {false, {column}};
+            if (column >= 0 && column < kGridColumnCount) return {false, {column}};
             return {};
     }
 }
