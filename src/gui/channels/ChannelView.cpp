@@ -36,11 +36,10 @@ QLabel* SunkenLabel(QWidget* parent) {
 
 int ColumnPixels(int column, const QFontMetrics& metrics) {
     // Fifteen twips to the pixel, widened where this font needs more room for the column's widest text.
-    static const char* const kWidest[kGridColumnCount] = {
-        "PMSL", "Mode", "Wide", "MMMMMMMM", "000.00000", "Transmit", "000.00000", "CTCSS",
-        "Dec/Enc", "Mode", "12.5k", "Sft", "Alp", "SC", "Simplex"};
-    const int fromTwips = GridColumns()[column].widthTwips / kTwipsPerPixel;
-    const int needed = metrics.horizontalAdvance(QString::fromLatin1(kWidest[column])) + 8;
+    const GridColumn& c = GridColumns()[column];
+    const int fromTwips = c.widthTwips / kTwipsPerPixel;
+    const int needed =
+        metrics.horizontalAdvance(QString::fromLatin1(c.widestText.data(), static_cast<int>(c.widestText.size()))) + 8;
     return std::max(fromTwips, needed);
 }
 
