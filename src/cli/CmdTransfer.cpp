@@ -1,21 +1,16 @@
 // tarn-cli upload --port P OUT.trn   and   tarn-cli download --port P FILE.trn
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
-#include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
-#include <vector>
 
 #include "CliPrompter.h"
 #include "Commands.h"
 #include "link/ClonePort.h"
 #include "link/TransferJob.h"
+#include "model/FileChecks.h"
+#include "model/ImageFile.h"
 #include "ui/JobEvents.h"
 #include "ui/StringTable.h"
 
@@ -113,54 +108,24 @@ bool RunJob(TransferOperation operation, const TransferArgs& args, CloneImage& i
     return job.Succeeded();
 }
 
-bool ReadImageFileBytes(const std::string& path, CloneImage& image) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::cerr << "tarn-cli: " << FormatString(32, path) << '\n';
-        return false;
-    }
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() != kImageFileSize) {
-        std::cerr << "tarn-cli: " << LoadString(37) << '\n';
-        return false;
-    }
-    std::copy_n(bytes.begin(), kImageSize, image.begin());
-    return true;
-}
-
-// The image with a zero trailer, written to a temporary file beside `path` and renamed over it.
-bool WriteImageFileAtomically(const std::string& path, const CloneImage& image) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) {
-        std::cerr << "tarn-cli: " << FormatString(32, path) << '\n';
-        return false;
-    }
-    std::vector<std::uint8_t> bytes(image.begin(), image.end());
-    bytes.resize(kImageFileSize, 0);
-    const mode_t mask = umask(0);
-    umask(mask);
-    bool ok = fchmod(fd, 0666 & ~mask) == 0 && write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    ok = fsync(fd) == 0 && ok;
-    ok = close(fd) == 0 && ok;
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        std::cerr << "tarn-cli: " << LoadString(33) << '\n';
-        return false;
-    }
-    return true;
-}
-
 int RunTransfer(TransferOperation operation, const Args& args, const char* usage) {
     TransferArgs parsed;
     if (!ParseTransferArgs(args, parsed)) {
         std::cerr << usage;
         return kExitUsage;
     }
+    CliPrompter prompter;
     CloneImage image{};
-    if (operation == TransferOperation::Download && !ReadImageFileBytes(parsed.file, image)) return kExitFailure;
+    ImageTrailer trailer{};
+    if (operation == TransferOperation::Download && !(CheckImageFileToOpen(parsed.file, prompter) &&
+                                                      ReadImageFile(parsed.file, image, trailer, prompter))) {
+        return kExitFailure;
+    }
     if (!RunJob(operation, parsed, image)) return kExitFailure;
-    if (operation == TransferOperation::Upload && !WriteImageFileAtomically(parsed.file, image)) return kExitFailure;
+    // An uploaded image is saved with a zero trailer, the way a new file is.
+    if (operation == TransferOperation::Upload && !WriteImageFile(parsed.file, image, trailer, prompter)) {
+        return kExitFailure;
+    }
     return kExitOk;
 }
 

@@ -79,6 +79,8 @@ TEST(CliTransfer, ErrorsExitWithTheirStatus) {
         {{"info"}, 2, "usage: tarn-cli info"},
         {{"new", dir.File("missing/x.trn")}, 1, "tarn-cli: Problem opening file"},
         {{"info", dir.File("none.trn")}, 1, "tarn-cli: Problem opening file\nFile Name = " + dir.File("none.trn")},
+        {{"download", "--port", "COM1", dir.File("none.trn")}, 1,
+         "tarn-cli: Problem opening file\nFile Name = " + dir.File("none.trn")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.back());

@@ -19,10 +19,6 @@ std::string PortNameOf(const ProgramSettings& settings) {
     return "COM" + std::to_string(settings.comPort);
 }
 
-}  // namespace tarn
-
-namespace tarn {
-
 bool ApplyPortChoice(ProgramSettings& settings, std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);

@@ -11,9 +11,7 @@ EditResult CanEditCell(const ChannelTable& table, int column) {
         case 3:
         case 4: return EditResult::Done();
         case 5: return entry.ShiftMode == kShiftSplit ? EditResult::Done() : EditResult::Beep();
-        case 6:
-            return entry.ShiftMode == kShiftMinus || entry.ShiftMode == kShiftPlus ? EditResult::Done()
-                                                                                   : EditResult::Beep();
+        case 6: return IsShiftWithOffset(entry.ShiftMode) ? EditResult::Done() : EditResult::Beep();
         case 8: return entry.ToneType != kToneNone ? EditResult::Done() : EditResult::Beep();
         default: return EditResult::Refused();
     }

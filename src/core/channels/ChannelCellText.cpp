@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "channels/GridColumns.h"
 #include "model/ChannelFieldTexts.h"
 #include "model/SystemSettings.h"
 
@@ -22,9 +23,7 @@ std::string CellText(const ChannelEntry& e, int column) {
         case 3: return TagText(e);
         case 4: return FrequencyText(e.RxFrequency);
         case 5: return e.ShiftMode == kShiftSplit ? FrequencyText(e.TxFrequency) : kNoFrequency;
-        case 6:
-            return e.ShiftMode == kShiftMinus || e.ShiftMode == kShiftPlus ? FrequencyText(e.ShiftOffset)
-                                                                           : kNoFrequency;
+        case 6: return IsShiftWithOffset(e.ShiftMode) ? FrequencyText(e.ShiftOffset) : kNoFrequency;
         case 7: return ToneTypeText(e);
         case 8:
             if (e.ToneType == kToneCtcss) return CtcssText(e);
@@ -59,6 +58,12 @@ int RowCount(const ChannelTable& table) {
     return static_cast<int>(first >= EntryCount ? 0 : std::min<std::size_t>(size, EntryCount - first));
 }
 
+int RowOfSlot(const ChannelTable& table, std::size_t slot) {
+    const std::size_t first = SlotOfRow(table, 0);
+    if (slot < first || slot - first >= static_cast<std::size_t>(RowCount(table))) return -1;
+    return static_cast<int>(slot - first);
+}
+
 AffectedCells CellsAffectedBy(int column) {
     switch (column) {
         case 0: return {true, {1, 4, 5, 6, 7, 8, 9, 10}};
@@ -71,7 +76,7 @@ AffectedCells CellsAffectedBy(int column) {
         case 10: return {false, {10, 4, 5, 6}};
         case 14: return {false, {14, 5, 6}};
         default:
-            if (column >= 0 && column < 15) return {false, {column}};
+            if (column >= 0 && column < kGridColumnCount) return {false, {column}};
             return {};
     }
 }

@@ -18,6 +18,8 @@ std::string GroupLabelText(std::uint32_t group);
 // The slot shown in grid data row `row` (0-based) of the current group, and the number of rows.
 std::size_t SlotOfRow(const ChannelTable& table, int row);
 int RowCount(const ChannelTable& table);
+// The grid data row that shows `slot`, or -1 when the slot is not in the current group's rows.
+int RowOfSlot(const ChannelTable& table, std::size_t slot);
 
 // The cells to redraw after a change made through `column`: whether the row colour can change, and
 // the columns in the order they are redrawn.

@@ -7,6 +7,11 @@
 
 namespace tarn {
 
+// Whether the entry's Mode is one of the two bands: the grid opens several cells only to some bands.
+inline bool ModeIsOneOf(const ChannelEntry& entry, std::uint32_t a, std::uint32_t b) {
+    return entry.Mode == a || entry.Mode == b;
+}
+
 // `hz` as a Split transmit frequency of the entry: clamped into its band's transmit range, rounded to its step.
 std::int32_t SplitTransmitFrequency(const ChannelEntry& entry, std::int32_t hz);
 

@@ -1,6 +1,6 @@
 #pragma once
-// The fifteen columns of the channel grid: their two header captions, widths and the visibility flag
-// (index into the program's ItemVisible settings) that shows or hides each.
+// The fifteen columns of the channel grid: their two header captions, widths, the visibility flag
+// (index into the program's ItemVisible settings) that shows or hides each, and their widest text.
 #include <array>
 #include <string_view>
 #include <vector>
@@ -16,12 +16,10 @@ struct GridColumn {
     std::string_view bottomCaption;  // header row 1
     int widthTwips;
     int flag;                        // ItemVisible index, or kAlwaysShown
+    std::string_view widestText;     // the widest text the column shows, for fonts wider than the table's
 };
 
 const std::array<GridColumn, kGridColumnCount>& GridColumns();
-
-// The grid columns that visibility flag `flag` (0..10) shows or hides.
-std::vector<int> ColumnsOfFlag(int flag);
 
 // The width of `column` for the given visibility flags: its table width, or 0 when hidden.
 int ColumnWidthTwips(int column, const std::array<int, 11>& itemVisible);

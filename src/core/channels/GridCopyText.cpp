@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "channels/ChannelCellText.h"
+#include "channels/GridColumns.h"
 
 namespace tarn {
 
@@ -12,7 +13,7 @@ std::string GridCopyText(const ChannelTable& table, const GridSelection& selecti
     const int firstRow = std::max(0, std::min(selection.firstRow, selection.lastRow));
     const int lastRow = std::min(rows - 1, std::max(selection.firstRow, selection.lastRow));
     const int firstColumn = std::max(0, std::min(selection.firstColumn, selection.lastColumn));
-    const int lastColumn = std::min(14, std::max(selection.firstColumn, selection.lastColumn));
+    const int lastColumn = std::min(kGridColumnCount - 1, std::max(selection.firstColumn, selection.lastColumn));
     std::string text;
     for (int row = firstRow; row <= lastRow; ++row) {
         if (row != firstRow) text += '\r';

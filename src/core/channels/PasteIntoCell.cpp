@@ -24,10 +24,6 @@ std::optional<std::uint32_t> Match(std::span<const std::string_view> table, std:
     return static_cast<std::uint32_t>(it - table.begin());
 }
 
-bool ModeIsOneOf(const ChannelEntry& entry, std::uint32_t a, std::uint32_t b) {
-    return entry.Mode == a || entry.Mode == b;
-}
-
 bool IsTagText(std::string_view text) {
     return text.size() <= kTagLength &&
            std::all_of(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 127) != 0; });
@@ -93,7 +89,7 @@ bool PasteShift(ChannelEntry& entry, std::string_view text) {
     if (OnAirCommunication(entry)) return false;
     const auto shift = Match(ShiftNames, text);
     if (!shift) return false;
-    if (entry.Mode == kBandAm && (*shift == kShiftMinus || *shift == kShiftPlus)) return false;
+    if (entry.Mode == kBandAm && IsShiftWithOffset(*shift)) return false;
     if (*shift != entry.ShiftMode) SetShiftMode(entry, *shift);
     return true;
 }

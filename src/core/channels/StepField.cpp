@@ -5,10 +5,6 @@
 namespace tarn {
 namespace {
 
-bool IsModeOneOf(const ChannelEntry& entry, std::uint32_t a, std::uint32_t b) {
-    return entry.Mode == a || entry.Mode == b;
-}
-
 // The refusals before the column's own rule, in the order the grid applies them.
 EditResult Refusal(const ChannelTable& table, const ChannelEntry& entry, int column) {
     if (column != 0 && entry.Empty == 1) return EditResult::Refused();
@@ -86,12 +82,12 @@ bool StepColumn(Document& document, ChannelEntry& entry, int column, ChannelPick
             entry.Narrow = Toggled(entry.Narrow);
             return true;
         case 7:
-            if (!IsModeOneOf(entry, kBandExp, kBandBrs)) return false;
+            if (!ModeIsOneOf(entry, kBandExp, kBandBrs)) return false;
             entry.ToneType = (entry.ToneType + 1) % 3;
             return true;
         case 8: return StepTone(entry, picker);
         case 9:
-            if (!IsModeOneOf(entry, kBandExp, kBandBrs)) return false;
+            if (!ModeIsOneOf(entry, kBandExp, kBandBrs)) return false;
             entry.TxPower = Toggled(entry.TxPower);
             return true;
         case 10: return StepStep(entry, document.Content().Bands(), picker);

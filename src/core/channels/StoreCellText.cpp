@@ -60,7 +60,7 @@ EditResult StoreCellText(Document& document, std::size_t slot, int column, std::
             entry.TxFrequency = SplitTransmitFrequency(entry, TypedFrequencyHz(text));
             break;
         case 6: {
-            if (entry.ShiftMode != kShiftMinus && entry.ShiftMode != kShiftPlus) return EditResult::Beep();
+            if (!IsShiftWithOffset(entry.ShiftMode)) return EditResult::Beep();
             double mhz = HzToMhz(TypedFrequencyHz(text));
             ClampShiftOffset(mhz);
             entry.ShiftOffset = MhzToHz(mhz);

@@ -23,6 +23,11 @@ inline constexpr std::uint32_t kShiftMinus = 1;
 inline constexpr std::uint32_t kShiftPlus = 2;
 inline constexpr std::uint32_t kShiftSplit = 3;
 
+// The repeater shifts "-" and "+", the shift modes that use ShiftOffset.
+inline constexpr bool IsShiftWithOffset(std::uint32_t shiftMode) {
+    return shiftMode == kShiftMinus || shiftMode == kShiftPlus;
+}
+
 inline constexpr std::size_t kTagLength = 8;
 
 struct ChannelEntry {

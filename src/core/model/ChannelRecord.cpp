@@ -33,8 +33,6 @@ constexpr std::uint8_t kErasedRxCount[2] = {0x49, 0xC0};  // 18880 x 6250 Hz = 1
 // MR, BOOK and the VFO/HOME records are classified; WX and BRS records keep their frequency as read.
 bool IsClassified(std::size_t offset) { return offset < kWxRecordsOffset || offset >= kMrRecordsOffset; }
 
-bool IsShiftWithOffset(std::uint32_t shiftMode) { return shiftMode == kShiftMinus || shiftMode == kShiftPlus; }
-
 std::int32_t UnitHz(std::uint32_t unit) { return FrequencyUnits[unit & 1u]; }
 
 std::uint16_t Count(const std::uint8_t* bytes) { return static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]); }

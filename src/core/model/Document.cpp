@@ -118,20 +118,7 @@ void Document::Open() {
     const auto chosen = prompter_.ChooseFileToOpen(request);
     if (!chosen || chosen->empty()) return;
     const std::string& path = *chosen;
-    switch (CheckImageFile(path, kImageFileSize)) {
-        case FileCheck::CannotOpen:
-            prompter_.Tell(FormatString(kStrProblemOpeningFile, path), MessageIcon::Stop);
-            return;
-        case FileCheck::CannotRead:
-            prompter_.Tell(FormatString(kStrProblemReadingFile, path), MessageIcon::Stop);
-            return;
-        case FileCheck::WrongSize:
-            prompter_.Tell(std::string(LoadString(kStrFileFormatInvalid)), MessageIcon::Stop);
-            return;
-        case FileCheck::Ok:
-            break;
-    }
-    if (!PromptSaveModified()) return;
+    if (!CheckImageFileToOpen(path, prompter_) || !PromptSaveModified()) return;
     if (path != currentFilePath_) {
         OpenDocument(path);
     } else {

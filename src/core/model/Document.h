@@ -40,7 +40,6 @@ public:
     void SetModified(bool modified) { modified_ = modified; }
     bool DefaultImageLoaded() const { return defaultImageLoaded_; }
     void SetDefaultImageLoaded(bool loaded) { defaultImageLoaded_ = loaded; }
-    const std::string& ExecutableFolder() const { return executableFolder_; }
 
     // Start-up without a file: a default image file from the executable's folder, or the built-in default.
     void NewDocument();
@@ -70,8 +69,6 @@ public:
     bool WriteDefaultImageFile(const std::string& fileName);
 
 private:
-    void ResetContent(const std::string& path);
-
     Prompter& prompter_;
     std::string executableFolder_;
     DocumentObserver noObserver_;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "model/CloneImage.h"
 #include "ui/StringIds.h"
 #include "ui/StringTable.h"
 
@@ -29,6 +30,16 @@ FileCheck CheckImageFile(const std::string& path, std::size_t expectedSize) {
     if (path.empty() || ::stat(path.c_str(), &st) != 0) return FileCheck::CannotOpen;
     if (static_cast<std::size_t>(st.st_size) != expectedSize) return FileCheck::WrongSize;
     return FileIsReadable(path);
+}
+
+bool CheckImageFileToOpen(const std::string& path, Prompter& prompter) {
+    switch (CheckImageFile(path, kImageFileSize)) {
+        case FileCheck::CannotOpen: prompter.Tell(FormatString(kStrProblemOpeningFile, path), MessageIcon::Stop); break;
+        case FileCheck::CannotRead: prompter.Tell(FormatString(kStrProblemReadingFile, path), MessageIcon::Stop); break;
+        case FileCheck::WrongSize: prompter.Tell(std::string(LoadString(kStrFileFormatInvalid)), MessageIcon::Stop); break;
+        case FileCheck::Ok: return true;
+    }
+    return false;
 }
 
 bool PathExists(const std::string& path) {

@@ -17,6 +17,9 @@ enum class FileCheck {
 FileCheck FileIsReadable(const std::string& path);
 // Size first, then FileIsReadable.
 FileCheck CheckImageFile(const std::string& path, std::size_t expectedSize);
+// True when `path` is an image file of the right size that can be read; otherwise false, after the message
+// that says why.
+bool CheckImageFileToOpen(const std::string& path, Prompter& prompter);
 // Whether anything (a file, a folder, a link) exists under `path`.
 bool PathExists(const std::string& path);
 // Whether the file at `path` exists and is read-only: no write permission bit is set, or this process may not

@@ -22,7 +22,7 @@ std::string TransmitField(const ChannelEntry& entry) {
 }
 
 std::string ShiftField(const ChannelEntry& entry) {
-    const bool repeater = entry.ShiftMode == kShiftMinus || entry.ShiftMode == kShiftPlus;
+    const bool repeater = IsShiftWithOffset(entry.ShiftMode);
     return repeater ? FormatText("%8.5f  ", HzToMhz(entry.ShiftOffset)) : "--.-----  ";
 }
 

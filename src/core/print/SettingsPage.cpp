@@ -46,7 +46,7 @@ std::string ToneText(const ChannelEntry& entry) {
 // The right part of one VFO/HOME record: a title and ten items.
 void AppendRecord(Lines& right, std::string_view title, const ChannelEntry& entry) {
     const bool split = entry.ShiftMode == kShiftSplit;
-    const bool repeater = entry.ShiftMode == kShiftMinus || entry.ShiftMode == kShiftPlus;
+    const bool repeater = IsShiftWithOffset(entry.ShiftMode);
     right.emplace_back(title);
     right.push_back(Item("Mode:", ModeText(entry)));
     right.push_back(Frequency("Receive Frequency:", entry.RxFrequency));

@@ -1,11 +1,9 @@
 #include "app/ConfigurationDialog.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
 

@@ -16,8 +16,6 @@ public:
     // The configuration file in `directory` (the working directory at start-up).
     explicit IniConfig(const QString& directory);
 
-    QString FilePath() const { return settings_.fileName(); }
-
     // Reads everything with defaults and corrections; then writes PORT_TYPE, COM_PORT and the ITEM
     // keys back at once, so a missing file is created and wrong values are mended.
     ProgramSettings ReadAtStart();

@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTableView>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>

@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/HelpContext.h"

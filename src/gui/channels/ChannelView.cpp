@@ -36,11 +36,10 @@ QLabel* SunkenLabel(QWidget* parent) {
 
 int ColumnPixels(int column, const QFontMetrics& metrics) {
     // Fifteen twips to the pixel, widened where this font needs more room for the column's widest text.
-    static const char* const kWidest[kGridColumnCount] = {
-        "PMSL", "Mode", "Wide", "MMMMMMMM", "000.00000", "Transmit", "000.00000", "CTCSS",
-        "Dec/Enc", "Mode", "12.5k", "Sft", "Alp", "SC", "Simplex"};
-    const int fromTwips = GridColumns()[column].widthTwips / kTwipsPerPixel;
-    const int needed = metrics.horizontalAdvance(QString::fromLatin1(kWidest[column])) + 8;
+    const GridColumn& c = GridColumns()[column];
+    const int fromTwips = c.widthTwips / kTwipsPerPixel;
+    const int needed =
+        metrics.horizontalAdvance(QString::fromLatin1(c.widestText.data(), static_cast<int>(c.widestText.size()))) + 8;
     return std::max(fromTwips, needed);
 }
 
@@ -135,7 +134,7 @@ void ChannelView::Refresh() {
     ApplyColumnWidths();
     groupLabel_->setText(QString::fromStdString(GroupLabelText(table.CurrentGroup)));
     FillHeaderPanel();
-    table.CurrentIndex = table.GroupBase - 1;
+    table.CurrentIndex = static_cast<std::uint32_t>(SlotOfRow(table, 0));
     if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
     grid_->scrollToTop();
 }
@@ -154,12 +153,7 @@ void ChannelView::ToggleItem(int item) {
     CommitEdit();  // the edited cell may be hidden
     int& flag = app_.settings.itemVisible[item];
     flag = flag == 1 ? 0 : 1;
-    grid_->ensurePolished();
-    const QFontMetrics metrics = grid_->fontMetrics();
-    for (int c : ColumnsOfFlag(item)) {
-        grid_->setColumnHidden(c, flag == 0);
-        if (flag) grid_->setColumnWidth(c, ColumnPixels(c, metrics));
-    }
+    ApplyColumnWidths();
     grid_->horizontalHeader()->viewport()->update();
 }
 

@@ -11,7 +11,6 @@ public:
     explicit CFilterEdit(QWidget* parent = nullptr);
 
     void SetFilterKind(int kind) { filterKind_ = kind; }
-    int FilterKind() const { return filterKind_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -6,7 +6,6 @@
 #include <QTableView>
 
 #include "channels/CellEditBox.h"
-#include "channels/ChannelCellText.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/CharacterFilter.h"
 #include "channels/ComplementDcs.h"
@@ -68,7 +67,7 @@ bool GridEditing::KeyPress(QKeyEvent* event) {
             if (Space(column)) return true;
             break;
         case Qt::Key_F3:
-            if (column == 8 && ComplementDcs(document_, column).done) Redraw(column);
+            if (ComplementDcs(document_, column).done) Redraw(column);
             return false;
         default: break;
     }

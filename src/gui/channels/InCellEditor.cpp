@@ -61,11 +61,8 @@ void InCellEditor::Commit() {
     const QByteArray text = box_->text().toLatin1();
     const EditResult result = CommitCellEdit(document_, slot_, column_, std::string_view(text.constData(), text.size()));
     SystemBeep(result.beeps);
-    const ChannelTable& table = document_.Channels();
-    const std::size_t first = table.GroupBase - 1;
-    if (slot_ >= first && slot_ < first + static_cast<std::size_t>(model_->rowCount())) {
-        model_->RedrawAfterChange(static_cast<int>(slot_ - first), column_);
-    }
+    const int row = RowOfSlot(document_.Channels(), slot_);
+    if (row >= 0) model_->RedrawAfterChange(row, column_);
     const bool hadFocus = box_->hasFocus();
     box_->hide();
     if (hadFocus) grid_->setFocus(Qt::OtherFocusReason);

@@ -29,7 +29,6 @@ public:
     bool Begin(EditKind kind, const QString& text, bool caretAfter);
     // Stores the box's text into its cell and hides the box; nothing when no edit is open.
     void Commit();
-    bool IsEditing() const { return editing_; }
     CFilterEdit* Box() const { return box_; }
 
 protected:

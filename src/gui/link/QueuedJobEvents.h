@@ -2,7 +2,7 @@
 // Hands a job's events from the job's thread to a JobEvents on the user-interface thread: every event
 // is queued to the thread of `context` and delivered there in order; the job never waits. Events for a
 // context that no longer exists are dropped.
-#include <QPointer>
+#include <QObject>
 
 #include "ui/JobEvents.h"
 

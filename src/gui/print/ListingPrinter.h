@@ -27,8 +27,6 @@ public:
     // `allPages`. Tells the user and returns false when the printer or the file cannot be written.
     bool PrintListing(QPrinter& printer, bool allPages);
 
-    QPrinter& Printer() { return printer_; }
-
 signals:
     // A job has ended; the printer's name has been taken into the program's settings.
     void PrinterChanged();
