@@ -89,6 +89,11 @@ bool InCellEditor::eventFilter(QObject* watched, QEvent* event) {
             EndToGrid();
             return true;
         }
+        // Every other key stays with the box, also one it has no use for (Shift, Up, F3): passed on to
+        // the grid it would end the edit in the middle of typing.
+        static_cast<QObject*>(box_)->event(event);
+        event->accept();
+        return true;
     } else if (event->type() == QEvent::FocusOut) {
         // A menu opened over the box keeps the edit (its Copy and Paste act on the box).
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) Commit();
