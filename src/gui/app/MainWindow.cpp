@@ -82,7 +82,12 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
                                  QStringLiteral("The user guide is missing:\n%1").arg(url.toLocalFile()));
             return;
         }
-        QDesktopServices::openUrl(url);
+        if (!QDesktopServices::openUrl(url)) {
+            QMessageBox::information(this, Str(app_strings::kTitle),
+                                     QStringLiteral("No web browser could be started to show the user guide.\n"
+                                                    "Open it in a browser yourself:\n%1")
+                                         .arg(url.toLocalFile()));
+        }
     };
     qApp->installEventFilter(this);
 
