@@ -1,9 +1,8 @@
-// The filtered edit controls: typed characters through the filters, and the lock edit's states.
+// The lock edit's states under the keys and the focus; what each kind lets through is the core's.
 #include <QApplication>
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "channels/FilterEdit.h"
 #include "channels/UndoLockEdit.h"
 
 namespace tarn::gui {
@@ -11,19 +10,6 @@ namespace tarn::gui {
 class EditControlsTest : public QObject {
     Q_OBJECT
 private slots:
-    void FilterEditDropsWhatItsKindRefuses() {
-        CFilterEdit edit;
-        edit.SetFilterKind(1);
-        QTest::keyClicks(&edit, QStringLiteral("1a. -2"));
-        QCOMPARE(edit.text(), QStringLiteral("1. 2"));
-        QTest::keyClick(&edit, Qt::Key_Backspace);
-        QCOMPARE(edit.text(), QStringLiteral("1. "));
-        edit.clear();
-        edit.SetFilterKind(3);
-        QTest::keyClicks(&edit, QStringLiteral("BgF"));
-        QCOMPARE(edit.text(), QStringLiteral("bf"));
-    }
-
     // The lock edit's states after keys ('\n' Enter, '\x1b' Escape) and, when asked, the focus leaving.
     void LockEditStates() {
         struct Case {
@@ -65,15 +51,6 @@ private slots:
             QVERIFY2(f.edit->Typed() == c.typed && f.edit->Look() == c.look, qPrintable(name));
             QVERIFY2(!c.selected || f.edit->selectedText() == QLatin1String(c.selected), qPrintable(name));
         }
-    }
-
-    void DisabledLook() {
-        Field f;
-        f.edit->SetEnabledLook(false);
-        QCOMPARE(f.edit->Look(), EditLook::Disabled);
-        QVERIFY(!f.edit->isEnabled());
-        f.edit->SetEnabledLook(true);
-        QCOMPARE(f.edit->Look(), EditLook::Shown);
     }
 
 private:
