@@ -3,7 +3,6 @@
 // clipboard, and edits committed before the channels are read.
 #include <QClipboard>
 #include <QItemSelectionModel>
-#include <QListWidget>
 
 #include "GuiTestSupport.h"
 #include "app/CommandIds.h"
@@ -119,37 +118,24 @@ private slots:
         QVERIFY(!s.Box()->isVisible());
     }
 
-    // Space on each column of MR 1 (an AM channel at 118 MHz, Simplex, no tone, step 25k).
+    // Space on each column of MR 1 (an AM channel at 118 MHz, Simplex, no tone, step 25k). What Space does
+    // is the core's; here the key reaching it, the beep, the edit box opened with a blank and the redrawn
+    // cell. Per column: 'b' a beep, 'm' modified, 'e' the box opened with a blank, 'c' its own cell changed.
     void SpaceOnEachColumn() {
-        struct Case {
-            int column, beeps;
-            bool modified;
-            const char* box;  // the edit opened by the blank, or nullptr
-            int changed;      // the one cell whose text changes, or -1
-        };
-        const Case cases[] = {
-            {0, 0, true, nullptr, -1},  // MR 1 is never made Empty
-            {1, 0, true, nullptr, -1},  {2, 1, false, nullptr, -1}, {3, 0, true, " ", -1},
-            {4, 0, true, " ", -1},      {5, 1, true, nullptr, -1},  {6, 1, true, nullptr, -1},
-            {7, 1, false, nullptr, -1}, {8, 1, false, nullptr, -1}, {9, 1, false, nullptr, -1},
-            {10, 1, false, nullptr, -1}, {11, 0, true, nullptr, 11}, {12, 0, true, nullptr, 12},
-            {13, 0, true, nullptr, 13}, {14, 1, false, nullptr, -1},
-        };
-        for (const Case& c : cases) {
+        const QStringList expected{"m", "m", "b", "me", "me", "bm", "bm", "b", "b", "b", "b", "mc", "mc", "mc", "b"};
+        for (int column = 0; column < 15; ++column) {
             Session s;
             const QStringList before = s.Row(0);
-            s.Go(0, c.column);
+            s.Go(0, column);
             const int beeps = SystemBeepCount();
             QTest::keyClick(s.view.Grid(), Qt::Key_Space);
-            const QByteArray where = "column " + QByteArray::number(c.column);
-            QVERIFY2(SystemBeepCount() - beeps == c.beeps, where);
-            QVERIFY2(s.Modified() == c.modified, where);
-            QVERIFY2(s.Box()->isVisible() == (c.box != nullptr), where);
-            if (c.box) QVERIFY2(s.Box()->text() == QLatin1String(c.box), where);
             const QStringList after = s.Row(0);
-            for (int column = 0; column < 15; ++column) {
-                QVERIFY2((after[column] != before[column]) == (column == c.changed), where);
+            QString marks = QString(SystemBeepCount() - beeps, 'b') + (s.Modified() ? "m" : "");
+            if (s.Box()->isVisible() && s.Box()->text() == QStringLiteral(" ")) marks += 'e';
+            for (int other = 0; other < 15; ++other) {
+                if (after[other] != before[other]) marks += other == column ? QStringLiteral("c") : QString::number(other);
             }
+            QCOMPARE(marks, expected[column]);
         }
     }
 
@@ -162,8 +148,6 @@ private slots:
         s.view.Refresh();
         s.Go(0, 8);
         test::WhenDialogShows<CTonePickDlg>([](CTonePickDlg* dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("CTCSS Frequency"));
-            QCOMPARE(dialog->List()->count(), 39);
             QCOMPARE(dialog->SelectedRow(), -1);
             dialog->accept();
         });
@@ -185,10 +169,6 @@ private slots:
         QCOMPARE(Clipboard(), s.Cell(0, 9) + '\t' + s.Cell(0, 10) + '\r' + s.Cell(1, 9) + '\t' + s.Cell(1, 10));
 
         s.Go(0, 7);
-        const int beeps = SystemBeepCount();
-        s.Paste(QStringLiteral("CTCSS"));  // an AM channel has no tone
-        QCOMPARE(SystemBeepCount(), beeps + 1);
-        QVERIFY(!s.Modified());
         std::tie(s.Entry(0).Mode, s.Entry(0).Band, s.Entry(0).RxFrequency) = std::tuple(kBandExp, kBandExp, 150000000);
         s.Paste(QStringLiteral("DCS"));
         QCOMPARE(s.Cell(0, 8), QStringLiteral("023"));  // the tone cell follows its type
