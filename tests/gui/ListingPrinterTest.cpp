@@ -46,12 +46,9 @@ private slots:
         const QString text = bench.Text();
         QVERIFY2(!text.isEmpty(), "pdftotext could not read the file");
         QCOMPARE(text.count(QLatin1Char('\f')), 2);  // two pages
-        // pdftotext guesses the blanks between words from their positions: compare words only.
-        const QString words = text.simplified();
-        QVERIFY(words.contains(QStringLiteral("********** Molvaren Corvane Portable Transceiver **********")));
-        QVERIFY(words.contains(QStringLiteral("File Name: <none> Air Band Parameters")));
-        QVERIFY(words.contains(
-            QStringLiteral("1 WX W WX-01 162.55000 ---.----- --.----- ----- ------- HI 25k - X - Simplex")));
+        // The lines themselves are the core's; pdftotext guesses the blanks between words, so compare words.
+        QVERIFY(text.simplified().contains(QStringLiteral("File Name: <none> Air Band Parameters")));
+        QVERIFY(text.contains(QStringLiteral("CHANNEL DATA")));
         // The job's end takes the printer used: a file has no printer name.
         QCOMPARE(bench.app->printerName, std::string());
         QCOMPARE(window.View()->HeaderValue(4), QString());
