@@ -63,7 +63,6 @@ private slots:
         // An item may stand for several columns; a full refresh keeps them hidden, showing gives their width back.
         const int width = window.View()->Grid()->columnWidth(5);
         window.ItemAction(3)->trigger();
-        QVERIFY(!window.ItemAction(3)->isChecked());
         window.View()->Refresh();
         for (int c : {4, 5, 6}) QCOMPARE(window.View()->Grid()->columnWidth(c), 0);
         window.ItemAction(3)->trigger();
