@@ -110,14 +110,6 @@ TEST_F(ChannelRecordTest, ReadsEachToneBitCombination) {
     EXPECT_EQ(Decode(kMr1).RxFrequency, 118000000);
 }
 
-TEST_F(ChannelRecordTest, DecodingMovesAChannelIntoTheBandOfItsFrequency) {
-    // Stored as AM with a 25 kHz step, a shift and a DCS tone at 98.1 MHz: decodes as WFM with its defaults.
-    SetRecord(kMr1, {0x1D, 0xC8, 0xE1, 0, 0, 7, 64, 64, 64, 64, 64, 64, 64, 64, 0x3D, 0x50, 12, 0});
-    const ChannelEntry d = Decode(kMr1);
-    EXPECT_EQ(std::tuple(Shown(d), d.Band),
-              std::tuple("        |WFM 98.10000  0.00000Simplex  0.00000|----- 67.0023|HI100kW---", kBandWfm));
-}
-
 TEST_F(ChannelRecordTest, ValuesOutsideTheTablesShowEmptyAndAreWrittenBackUnchanged) {
     // WX records (kept as read) with Mode 7, Band 6 and a CTCSS index of 200 or a DCS index of 250.
     const Bytes ctcss{0xFD, 0xC0, 0x79, 0, 200, 0, 64, 64, 64, 64, 64, 64, 64, 64, 0x65, 0x98, 0, 0};
