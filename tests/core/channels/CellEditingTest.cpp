@@ -63,8 +63,7 @@ TEST_F(CellEditing, TypedFrequencyIsRoundedClampedAndMayChangeTheBand) {
         const char* summary;
     };
     const Case cases[] = {
-        // Rounded to the channel's step: 25 kHz on the air band, 5 kHz for "15k".
-        {air(118000000), 4, "119.113", "B0U1 AM 25k Simplex 119.12500 ----------"},
+        // Rounded to the channel's step, 5 kHz for "15k".
         {[this] { Air(2, 118000000).Step = 3; }, 4, "118.015", "B0U1 AM 15k Simplex 118.01500 ----------"},
         // To the broadcast band with its defaults (no tone).
         {[this] { Exp(2, 150000000).ToneType = kToneCtcss; }, 4, "98.1", "B2U1 WFM 100k Simplex  98.10000 ----------"},

@@ -104,7 +104,6 @@ TEST_F(ChannelRecordTest, ReadsEachToneBitCombination) {
     };
     EXPECT_EQ(withToneByte(0x40), std::tuple(kToneCtcss, 9u, 0u, 0u, 0u));  // encode only
     EXPECT_EQ(withToneByte(0x20), std::tuple(kToneCtcss, 0u, 9u, 0u, 0u));  // decode only: shown from encode
-    EXPECT_EQ(withToneByte(0xE0), std::tuple(kToneDcs, 0u, 0u, 33u, 33u));
     EXPECT_EQ(withToneByte(0x80), std::tuple(kToneNone, 0u, 0u, 0u, 0u));
     withToneByte(0, 0x00);  // a zero high count reads as 118 MHz
     EXPECT_EQ(Decode(kMr1).RxFrequency, 118000000);
