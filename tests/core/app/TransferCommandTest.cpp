@@ -44,13 +44,8 @@ protected:
     PortHolder ports_;
 };
 
-TEST_F(TransferCommandTest, StartEncodesTheModelAndDescribesTheRun) {
-    SetTag(document_.Channels().Entries[0], "EDITED");
+TEST_F(TransferCommandTest, StartDescribesTheRun) {
     TransferCommand command(Op::Download, document_, ports_, settings_, true);
-    DocumentContent decoded;
-    decoded.Image = command.WorkImage();
-    DecodeImage(decoded);
-    EXPECT_EQ(std::string(decoded.Channels.Entries[0].Tag.data()), "EDITED  ");
     const TransferRequest& r = command.Request();
     EXPECT_EQ(std::tie(r.operation, r.portName, r.maintenance, r.modified),
               std::tuple(Op::Download, "/dev/tarn-test-port", true, true));

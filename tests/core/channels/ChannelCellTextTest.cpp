@@ -26,9 +26,6 @@ TEST(CellText, EachColumnShowsItsFieldAndOnlyWhatTheChannelUses) {
         std::vector<std::string> cells;  // columns -1..15
     };
     const std::vector<Case> cases{
-        {"air channel", [](ChannelEntry&) {},
-         {"", "   7", "AM", "-", "TOWER   ", "118.10000", "----------", "----------", "-----", "-----", "HI", "25k",
-          "-", "-", "-", "Simplex", ""}},
         {"split, narrow outside BRS, CTCSS",
          [](ChannelEntry& e) {
              std::tie(e.ShiftMode, e.TxFrequency, e.ShiftOffset) = std::tuple(kShiftSplit, 129975000, 600000);
@@ -59,8 +56,7 @@ TEST(CellText, EachColumnShowsItsFieldAndOnlyWhatTheChannelUses) {
 
 TEST(ChannelGrid, RowsNeverRunPastTheLastSlot) {
     ChannelTable table;
-    EXPECT_EQ(GroupLabelText(0) + "|" + GroupLabelText(4), " MR GROUP      |");
-    EXPECT_EQ(RowCount(table), 70);
+    EXPECT_EQ(GroupLabelText(4), "");
     table.CurrentGroup = 3;
     table.GroupBase = 171;
     EXPECT_EQ(std::tuple(RowCount(table), SlotOfRow(table, 31)), std::tuple(32, std::size_t{201}));
@@ -68,12 +64,6 @@ TEST(ChannelGrid, RowsNeverRunPastTheLastSlot) {
     EXPECT_EQ(RowCount(table), 13);
     table.CurrentGroup = 9;
     EXPECT_EQ(RowCount(table), 0);
-}
-
-TEST(ChannelGrid, AChangeRedrawsTheCellsThatDependOnIt) {
-    EXPECT_TRUE(CellsAffectedBy(0).rowColour);
-    EXPECT_EQ(CellsAffectedBy(4).columns, (std::vector<int>{1, 2, 4, 5, 6, 7, 8, 9, 10, 14}));
-    EXPECT_TRUE(CellsAffectedBy(15).columns.empty());
 }
 
 }  // namespace

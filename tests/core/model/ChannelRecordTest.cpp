@@ -104,18 +104,9 @@ TEST_F(ChannelRecordTest, ReadsEachToneBitCombination) {
     };
     EXPECT_EQ(withToneByte(0x40), std::tuple(kToneCtcss, 9u, 0u, 0u, 0u));  // encode only
     EXPECT_EQ(withToneByte(0x20), std::tuple(kToneCtcss, 0u, 9u, 0u, 0u));  // decode only: shown from encode
-    EXPECT_EQ(withToneByte(0xE0), std::tuple(kToneDcs, 0u, 0u, 33u, 33u));
     EXPECT_EQ(withToneByte(0x80), std::tuple(kToneNone, 0u, 0u, 0u, 0u));
     withToneByte(0, 0x00);  // a zero high count reads as 118 MHz
     EXPECT_EQ(Decode(kMr1).RxFrequency, 118000000);
-}
-
-TEST_F(ChannelRecordTest, DecodingMovesAChannelIntoTheBandOfItsFrequency) {
-    // Stored as AM with a 25 kHz step, a shift and a DCS tone at 98.1 MHz: decodes as WFM with its defaults.
-    SetRecord(kMr1, {0x1D, 0xC8, 0xE1, 0, 0, 7, 64, 64, 64, 64, 64, 64, 64, 64, 0x3D, 0x50, 12, 0});
-    const ChannelEntry d = Decode(kMr1);
-    EXPECT_EQ(std::tuple(Shown(d), d.Band),
-              std::tuple("        |WFM 98.10000  0.00000Simplex  0.00000|----- 67.0023|HI100kW---", kBandWfm));
 }
 
 TEST_F(ChannelRecordTest, ValuesOutsideTheTablesShowEmptyAndAreWrittenBackUnchanged) {

@@ -18,17 +18,6 @@ protected:
     DocumentContent content;
 };
 
-TEST_F(ChannelTableTest, SlotsHaveTheirLabelsAndRecords) {
-    for (auto [slot, label, offset] : {std::tuple{0, "   1", 968}, {67, "  68", 968 + 67 * 18}, {68, "PMSL", 968 + 68 * 18},
-                                       {69, "PMSU", 968 + 69 * 18}, {70, "   1", 2228}, {159, "  90", 2228 + 89 * 18},
-                                       {160, "   1", 212}, {169, "  10", 212 + 9 * 18}, {201, "  32", 392 + 31 * 18}}) {
-        EXPECT_EQ(Slot(slot).Label, label) << slot;
-        EXPECT_EQ(RecordOffsetOfSlot(slot), std::size_t(offset)) << slot;
-        EXPECT_EQ(GroupOfSlot(content.Channels, slot), slot < 70 ? 0u : slot < 160 ? 1u : slot < 170 ? 2u : 3u);
-    }
-    EXPECT_EQ(GroupOfSlot(content.Channels, 202), 4u);
-}
-
 TEST_F(ChannelTableTest, EmptyFlagsAreOneBitPerSlotLeastSignificantFirst) {
     Slot(9).Empty = 0;
     Slot(159).Empty = 0;
@@ -77,12 +66,7 @@ TEST_F(ChannelTableTest, SelectGroupSkipsGroupsThatAreSwitchedOff) {
     EXPECT_EQ(select(2), std::tuple(2u, 161u, 160u));
     EXPECT_EQ(select(3), std::tuple(3u, 171u, 170u));
     EXPECT_EQ(select(4), std::tuple(0u, 1u, 0u));
-    content.Settings.WeatherBand = 0;
-    EXPECT_EQ(select(2), std::tuple(3u, 171u, 170u));
-    content.Settings.BrsMode = 0;
-    EXPECT_EQ(select(2), std::tuple(0u, 1u, 0u));  // stepping on from BOOK lands on MR
     content.Channels.GroupSizes[1] = 0;
-    content.Settings.WeatherBand = 1;
     EXPECT_EQ(select(1), std::tuple(2u, 71u, 70u));
 }
 

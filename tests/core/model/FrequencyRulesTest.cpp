@@ -71,20 +71,13 @@ TEST_F(FrequencyRulesTest, ClassifiesTheBandEdgesAndRoundsToTheStep) {
     EXPECT_EQ(std::get<0>(Classify(145.0, 0)), kBandExp);
 }
 
-TEST_F(FrequencyRulesTest, MatchesWeatherAndBusinessChannelsOnlyWhenSwitchedOn) {
-    EXPECT_EQ(Classify(162.55), std::make_tuple(kBandWx, 162.55, kWxFirstSlot));
-    EXPECT_EQ(Classify(151.955), std::make_tuple(kBandBrs, 151.955, std::size_t{171}));
+TEST_F(FrequencyRulesTest, MatchesWeatherAndBusinessChannelsExactlyAndOnlySlotsInUse) {
     // The comparison is exact, also off the 10 Hz grid.
     table.Entries[165].RxFrequency = 162550001;
     EXPECT_EQ(std::get<2>(Classify(HzToMhz(162550001))), 165u);
     EXPECT_EQ(std::get<0>(Classify(std::nextafter(HzToMhz(162550001), 0.0))), kBandAm);
-
-    settings.WeatherBand = 0;
-    EXPECT_EQ(Classify(162.55), std::make_tuple(kBandAm, 136.975, std::size_t{0}));
     table.Entries[171].Empty = 1;  // an empty BRS slot matches nothing
     EXPECT_EQ(std::get<0>(Classify(151.955)), kBandAm);
-    settings.BrsMode = 0;
-    EXPECT_EQ(std::get<0>(Classify(151.625)), kBandAm);
 }
 
 TEST_F(FrequencyRulesTest, ClampsSplitFrequenciesAndShiftOffsets) {
