@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ClockText.h"
 #include "app/RecentFileList.h"
 
 namespace tarn {
@@ -37,6 +38,10 @@ TEST(RecentFileList, NewestFirstFourAtMostNoDuplicates) {
     list.Remove(9);
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"/new", "/a", "/b"}));
     EXPECT_EQ(RecentFileMenuText(0, "/home/u/My Radio.trn"), "&1 My Radio.trn");
+}
+
+TEST(ClockText, HourThenTwoDigitMinutesAfterABlank) {
+    EXPECT_EQ(ClockText(9, 5) + ClockText(23, 59), " 9:05 23:59");
 }
 
 }  // namespace

@@ -27,7 +27,9 @@ TEST_F(PasteTest, CellTextMustMatchAListedTextExactlyAndFollowTheCellRules) {
         const char* shown;
     };
     const Case cases[] = {
+        {exp, 7, "DCS", true, 0, 8, "023"},  // a new tone type starts from the first code
         {exp, 7, "ctcss", false, 1, 7, "-----"},
+        {air(118000000), 7, "CTCSS", false, 1, 7, "-----"},  // no tone on the air band
         {[this] { Exp(2, 150000000).ToneType = kToneCtcss; }, 8, "159.8", true, 0, 8, "159.8"},  // further tones too
         {[this] { Exp(2, 150000000).ToneType = kToneCtcss; }, 8, "88.5", false, 1, 8, " 67.0"},
         {exp, 9, "LO", true, 0, 9, "LO"},

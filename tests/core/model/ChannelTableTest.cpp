@@ -66,7 +66,12 @@ TEST_F(ChannelTableTest, SelectGroupSkipsGroupsThatAreSwitchedOff) {
     EXPECT_EQ(select(2), std::tuple(2u, 161u, 160u));
     EXPECT_EQ(select(3), std::tuple(3u, 171u, 170u));
     EXPECT_EQ(select(4), std::tuple(0u, 1u, 0u));
+    content.Settings.WeatherBand = 0;
+    EXPECT_EQ(select(2), std::tuple(3u, 171u, 170u));
+    content.Settings.BrsMode = 0;
+    EXPECT_EQ(select(2), std::tuple(0u, 1u, 0u));  // stepping on from BOOK lands on MR
     content.Channels.GroupSizes[1] = 0;
+    content.Settings.WeatherBand = 1;
     EXPECT_EQ(select(1), std::tuple(2u, 71u, 70u));
 }
 
