@@ -18,6 +18,17 @@ protected:
     DocumentContent content;
 };
 
+TEST_F(ChannelTableTest, SlotsHaveTheirLabelsAndRecords) {
+    for (auto [slot, label, offset] : {std::tuple{0, "   1", 968}, {67, "  68", 968 + 67 * 18}, {68, "PMSL", 968 + 68 * 18},
+                                       {69, "PMSU", 968 + 69 * 18}, {70, "   1", 2228}, {159, "  90", 2228 + 89 * 18},
+                                       {160, "   1", 212}, {169, "  10", 212 + 9 * 18}, {201, "  32", 392 + 31 * 18}}) {
+        EXPECT_EQ(Slot(slot).Label, label) << slot;
+        EXPECT_EQ(RecordOffsetOfSlot(slot), std::size_t(offset)) << slot;
+        EXPECT_EQ(GroupOfSlot(content.Channels, slot), slot < 70 ? 0u : slot < 160 ? 1u : slot < 170 ? 2u : 3u);
+    }
+    EXPECT_EQ(GroupOfSlot(content.Channels, 202), 4u);
+}
+
 TEST_F(ChannelTableTest, EmptyFlagsAreOneBitPerSlotLeastSignificantFirst) {
     Slot(9).Empty = 0;
     Slot(159).Empty = 0;
