@@ -70,13 +70,17 @@ std::size_t RecordOffsetOfSlot(std::size_t slot) {
     return kMrRecordsOffset + 18 * slot;
 }
 
+ChannelEntries LabelledEntries() {
+    ChannelEntries entries{};
+    for (std::size_t s = 0; s < kSlotsEnd; ++s) entries[s].Label = SlotLabel(s, GroupFirstSlot(s));
+    return entries;
+}
+
 void DefaultChannelTable(ChannelTable& table) {
     ResetGroupState(table);
     table.GroupSizes = {70, 90, 10, 32};
     for (std::size_t s = 0; s < kSlotsEnd; ++s) {
-        auto& entry = table.Entries[s];
-        entry.Label = SlotLabel(s, GroupFirstSlot(s));
-        entry.Empty = (s < kWxFirstSlot && s != kMrFirstSlot && s != kBookFirstSlot) ? 1 : 0;
+        table.Entries[s].Empty = (s < kWxFirstSlot && s != kMrFirstSlot && s != kBookFirstSlot) ? 1 : 0;
     }
 }
 

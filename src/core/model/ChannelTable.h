@@ -41,8 +41,13 @@ inline constexpr std::size_t kMrBookEmptyFlagsOffset = 12;  // bytes 12..31
 inline constexpr std::size_t kCurrentMrChannelOffset = 33;
 inline constexpr std::size_t kCurrentBookChannelOffset = 35;
 
+using ChannelEntries = std::array<ChannelEntry, EntryCount>;
+// Blank entries, each with its slot's label ("   1", "PMSL"): a memory slot is told from a VFO record by its
+// label, so a table never exists without them.
+ChannelEntries LabelledEntries();
+
 struct ChannelTable {
-    std::array<ChannelEntry, EntryCount> Entries{};
+    ChannelEntries Entries = LabelledEntries();
     std::uint32_t GroupBase = 1;     // 1-based number of the current group's first slot
     std::uint32_t CurrentIndex = 0;  // slot of the channel being edited
     std::uint32_t CurrentGroup = 0;  // 0..3
@@ -52,7 +57,7 @@ struct ChannelTable {
 // The image offset of the record of `slot` (0..201).
 std::size_t RecordOffsetOfSlot(std::size_t slot);
 
-// Group state, sizes, labels and Empty flags of a new table (MR 1 and BOOK 1 in use, the other MR and BOOK
+// Group state, sizes and Empty flags of a new table (MR 1 and BOOK 1 in use, the other MR and BOOK
 // slots empty, WX and BRS in use). The entries' channel fields are left alone.
 void DefaultChannelTable(ChannelTable& table);
 // Image -> table: WX and BRS first, since MR and BOOK channels are classified against them.
