@@ -84,12 +84,14 @@ private slots:
         const Texts asked{"Overwrite original data"}, both{"Overwrite original data", "Upload is completed"};
         const Case cases[] = {
             {"unmodified", {}, false, {}, false, {"Upload is completed"}, true, false},
-            // No keeps the image and the changes, but the window ended by itself: tied to no file.
-            {"modified, No", {}, true, {Answer::No}, false, asked, false, false},
+            // No keeps the image and the changes, tied to the file they came from.
+            {"modified, No", {}, true, {Answer::No}, false, asked, false, true},
             {"modified, Yes", {}, true, {Answer::Yes}, false, both, true, false},
             // Cancel pressed while the question was open, then Yes: the radio's image is in.
             {"Cancel, then Yes", {}, true, {Answer::Yes}, true, both, true, false},
             {"cancelled while waiting", {"--silent"}, false, {}, false, {}, false, true},
+            // A failed Upload replaced nothing: the document stays tied to its file.
+            {"checksum error", {"--bad-checksum", "3"}, false, {}, false, {"BCC Error"}, false, true},
         };
         for (const Case& c : cases) {
             Bench bench(c.faults);

@@ -19,10 +19,11 @@ bool TransferCommand::Finish(const TransferOutcome& outcome) {
     document_.Image() = work_;
     switch (request_.operation) {
         case TransferOperation::Upload:
-            if (outcome.imageReplaced) document_.SetModified(false);
             // Once the radio's image is in the document, saving must never write it over the file the
-            // document came from: it is tied to no file, also when the user cancelled too late.
-            if (outcome.imageReplaced || !outcome.cancelled) {
+            // document came from: it is tied to no file, also when the user cancelled too late. An image
+            // that was kept (a failure, a No, a cancel) stays tied to its file.
+            if (outcome.imageReplaced) {
+                document_.SetModified(false);
                 document_.SetDefaultImageLoaded(false);
                 document_.SetCurrentFilePath(std::string(kNoFilePath));
             }

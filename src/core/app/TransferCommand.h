@@ -31,9 +31,9 @@ public:
     CloneImage& WorkImage() { return work_; }
 
     // Copies the work image back and settles the document:
-    // - Upload: an image read from the radio is tied to no file and not modified; an Upload that ended
-    //   by itself ties the document to no file even when it kept the old image; a cancelled one that
-    //   kept it leaves the path as it was. The model is decoded in every case.
+    // - Upload: an image read from the radio is tied to no file and not modified; an Upload that kept
+    //   the old image (failed, answered No, cancelled) leaves the path as it was. The model is decoded in
+    //   every case.
     // - Download: the model is decoded.
     // - alignment entry: the model is decoded only when the radio entered alignment mode and the user
     //   did not cancel.

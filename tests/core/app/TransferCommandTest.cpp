@@ -64,9 +64,8 @@ TEST_F(TransferCommandTest, FinishSettlesTheDocument) {
         // "Overwrite original data" was open and then said Yes.
         {Op::Upload, {false, true, false}, true, true, false, false},
         {Op::Upload, {true, true, false}, true, true, false, false},
-        // Failed or answered No: the window ended by itself, so the old image is kept but tied to no file;
-        // only a cancel keeps the path.
-        {Op::Upload, {false, false, false}, false, true, false, true},
+        // Failed, answered No or cancelled: the old image stays tied to its file, so Save still writes it there.
+        {Op::Upload, {false, false, false}, false, true, true, true},
         {Op::Upload, {true, false, false}, false, true, true, true},
         {Op::Download, {false, false, false}, true, true, true, true},
         // The merged image is the program's in every case; the model follows it only when going on.
