@@ -49,7 +49,8 @@ bool Document::OpenDocument(const std::string& path) {
     modified_ = false;
     currentFilePath_ = path;
     LoadDocumentImage();
-    observer_->AddRecentFile(path);
+    // A file that turned out unreadable left a new document tied to no file: it is no recent file.
+    if (defaultImageLoaded_) observer_->AddRecentFile(path);
     observer_->RefreshAllViews();
     return true;
 }
@@ -79,9 +80,14 @@ void Document::LoadDocumentImage() {
         }
     }
     if (defaultImageLoaded_) {
-        // The read goes to a buffer first: a failed read leaves the defaults.
+        // The read goes to a buffer first: a failed read leaves the defaults, tied to no file, so that a
+        // later Save can never write them over the file that could not be read.
         defaultImageLoaded_ = ReadImageFile(currentFilePath_, content_.Image, content_.Trailer, prompter_);
-        if (defaultImageLoaded_) DecodeImage();
+        if (defaultImageLoaded_) {
+            DecodeImage();
+        } else {
+            currentFilePath_ = std::string(kNoFilePath);
+        }
     }
     observer_->TitleChanged(Title());
     observer_->ChooseCommandTable();
@@ -148,8 +154,13 @@ bool Document::SaveAs() {
     const auto chosen = prompter_.ChooseFileToSave(request);
     // The whole chosen path is kept, however long it is.
     if (!chosen || chosen->empty() || *chosen == kNoFilePath) return false;
+    // Until the file is written the document stays tied to the file it had, so the title never names
+    // a file that was not written and Save goes on writing where it did.
+    const std::string previousPath = currentFilePath_;
     SetCurrentFilePath(*chosen);
-    return Save();
+    if (Save()) return true;
+    SetCurrentFilePath(previousPath);
+    return false;
 }
 
 bool Document::PromptSaveModified() {

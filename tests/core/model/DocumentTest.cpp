@@ -26,9 +26,10 @@ public:
     void RefreshAllViews() override { ++refreshes; }
     void TitleChanged(const std::string& title) override { titles.push_back(title); }
     void ChooseCommandTable() override { ++commandTables; }
-    void AddRecentFile(const std::string&) override {}
+    void AddRecentFile(const std::string& path) override { recentFiles.push_back(path); }
 
     int refreshes = 0;
+    std::vector<std::string> recentFiles;
     int commandTables = 0;
     std::vector<std::string> titles;
 };
@@ -195,19 +196,35 @@ TEST_F(DocumentTest, OpenLoadsAnyImageFileOfTheRightSizeAndReloadsTheSamePath) {
     EXPECT_EQ(std::tuple(document.Image()[4000], document.Modified()), std::tuple(bytes[4000], false));
 }
 
-TEST_F(DocumentTest, AFailedReadLeavesTheDefaultsAndNamesTheFile) {
+TEST_F(DocumentTest, AFailedReadLeavesTheDefaultsTiedToNoFile) {
     document.NewDocument();
     const std::string path = work.File("short.trn");
     WriteBytes(path, std::vector<unsigned char>(100, 0x77));
     EXPECT_EQ(Told([&] { EXPECT_TRUE(document.OpenDocument(path)); }),
               std::vector<std::string>{"Problem reading from file\r\nFile Name = " + path});
-    EXPECT_EQ(State(), std::tuple(path, false, false));
+    // Save must not write the defaults over the damaged file: it asks for a new name instead.
+    EXPECT_EQ(State(), std::tuple("<none>", false, false));
+    EXPECT_EQ(std::tuple(observer.titles.back(), observer.recentFiles.size()), std::tuple("<none>", 0u));
     // The default image, not yet encoded.
     EXPECT_EQ(std::tie(document.Image()[0], document.Image()[2], document.Image()[64]), std::tuple(0, 0, 0x0A));
+    document.SetModified(true);
+    Told([&] { EXPECT_FALSE(document.Save()); });
+    EXPECT_EQ(std::tuple(ReadBytes(path).size(), prompter.fileRequests.size()), std::tuple(100u, 1u));
 
     // A file that cannot be opened at all is refused before anything changes.
+    const std::string good = OpenModified("good.trn", 0x21);
     EXPECT_EQ(Told([&] { EXPECT_FALSE(document.OpenDocument(work.File("gone.trn"))); }),
               std::vector<std::string>{"Problem opening file\r\nFile Name = " + work.File("gone.trn")});
+    EXPECT_EQ(State(), std::tuple(good, true, true));
+}
+
+TEST_F(DocumentTest, AFailedSaveAsKeepsThePathItHadBefore) {
+    const std::string path = OpenModified("mine.trn", 0x12);
+    const std::string unwritable = work.File("missing-folder/new.trn");
+    Told([&] { EXPECT_FALSE(document.SaveAs()); }, {}, {unwritable});
+    EXPECT_EQ(std::tuple(State(), observer.titles.back()), std::tuple(std::tuple(path, true, true), path));
+    // Declining to write over a default file name writes nothing either.
+    Told([&] { EXPECT_FALSE(document.SaveAs()); }, {Answer::No}, {work.File("TARNVHFA.TRN")});
     EXPECT_EQ(document.CurrentFilePath(), path);
 }
 
