@@ -118,6 +118,23 @@ private slots:
         QVERIFY(!s.Box()->isVisible());
     }
 
+    // A TAG holds 8-bit characters only: "€" would be stored as ",", and pasted as "?".
+    void CharactersBeyondEightBitsAreRefusedWithTheBeep() {
+        Session s;
+        s.Go(0, 3);
+        QTest::keyClick(s.view.Grid(), 'A');
+        const int beeps = SystemBeepCount();
+        QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u20AC"));
+        QApplication::sendEvent(s.Box(), &euro);
+        s.Paste(QStringLiteral("B\u20AC"));  // into the edit box: refused whole
+        s.Paste(QStringLiteral("B\u00E9"));  // 8-bit text goes through the filter as typed
+        QCOMPARE(s.Box()->text(), QStringLiteral("ABi"));
+        QTest::keyClick(s.Box(), Qt::Key_Return);
+        s.Paste(QStringLiteral("\u20ACURO"));  // into the cell
+        QCOMPARE(SystemBeepCount(), beeps + 3);
+        QCOMPARE(s.Cell(0, 3), QStringLiteral("ABi     "));
+    }
+
     // Space on each column of MR 1 (an AM channel at 118 MHz, Simplex, no tone, step 25k). What Space does
     // is the core's; here the key reaching it, the beep, the edit box opened with a blank and the redrawn
     // cell. Per column: 'b' a beep, 'm' modified, 'e' the box opened with a blank, 'c' its own cell changed.

@@ -19,6 +19,7 @@ bool IsPrintable7(char32_t low7) { return low7 >= 0x20 && low7 < 0x7F; }
 std::optional<char32_t> FilterEditCharacter(int kind, char32_t typed) {
     if (typed == kBackspaceCode) return typed;
     const char32_t low7 = typed & 0x7F;
+    if (IsBeyondEightBits(typed) && (kind == 0 || kind == 4)) return std::nullopt;
     switch (kind) {
         case 0:
             if (low7 == 0) return std::nullopt;
@@ -60,7 +61,7 @@ std::optional<char32_t> UndoLockEditCharacter(int kind, char32_t typed, int sele
         case 3: passes = IsDigit(typed) || IsLetterIn(typed, U'A', U'D') || IsOneOf(typed, U"#*"); break;
         case 4: {
             const char32_t low7 = typed & 0x7F;
-            if (!IsPrintable7(low7) || IsOneOf(low7, U"!\"#$%&',.;<>?@^{|}~")) return std::nullopt;
+            if (IsBeyondEightBits(typed) || !IsPrintable7(low7) || IsOneOf(low7, U"!\"#$%&',.;<>?@^{|}~")) return std::nullopt;
             return low7;
         }
         case 5: passes = IsDigit(typed) || IsOneOf(typed, U". -+"); break;

@@ -1,13 +1,37 @@
 #include "channels/FilterEdit.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
 #include "channels/CharacterFilter.h"
+#include "channels/SystemBeep.h"
 #include "channels/TypedCharacter.h"
 
 namespace tarn::gui {
 
 CFilterEdit::CFilterEdit(QWidget* parent) : QLineEdit(parent) {}
 
+void CFilterEdit::PasteFiltered() {
+    QString accepted;
+    for (const char32_t c : QGuiApplication::clipboard()->text().toUcs4()) {
+        if (!IsTextCharacter(c)) continue;
+        const auto passed = FilterEditCharacter(filterKind_, c);
+        if (!passed && IsBeyondEightBits(c)) {
+            SystemBeep();
+            return;
+        }
+        if (passed) accepted += QString::fromUcs4(&*passed, 1);
+    }
+    insert(accepted);
+}
+
 void CFilterEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        PasteFiltered();
+        event->accept();
+        return;
+    }
     const auto typed = TypedCharacter(*event);
     if (!typed || *typed == kBackspaceCode) {
         QLineEdit::keyPressEvent(event);
@@ -15,6 +39,7 @@ void CFilterEdit::keyPressEvent(QKeyEvent* event) {
     }
     const auto passed = FilterEditCharacter(filterKind_, *typed);
     if (!passed) {
+        if (IsBeyondEightBits(*typed)) SystemBeep();
         event->accept();
         return;
     }

@@ -11,6 +11,9 @@ public:
     explicit CFilterEdit(QWidget* parent = nullptr);
 
     void SetFilterKind(int kind) { filterKind_ = kind; }
+    // Pastes the clipboard's text through the filter, as if it were typed; text holding a character no
+    // field can hold is refused whole with the beep.
+    void PasteFiltered();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

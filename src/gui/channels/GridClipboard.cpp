@@ -1,11 +1,13 @@
 #include "channels/GridClipboard.h"
 
 #include <QClipboard>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QTableView>
 
 #include "channels/ChannelTableModel.h"
+#include "channels/CharacterFilter.h"
 #include "channels/FilterEdit.h"
 #include "channels/GridCopyText.h"
 #include "channels/InCellEditor.h"
@@ -57,10 +59,16 @@ bool GridClipboard::Copy() {
 }
 
 bool GridClipboard::Paste() {
-    return Route([](QLineEdit& box) { box.paste(); },
+    return Route([this](QLineEdit&) { editor_->Box()->PasteFiltered(); },
                  [this](const QModelIndex& current) {
-                     // The clipboard holds 8-bit text; characters beyond Latin-1 become "?" and match nothing.
-                     const QByteArray text = QGuiApplication::clipboard()->text().toLatin1();
+                     // The cells hold 8-bit text: a character beyond it would become "?", a valid TAG
+                     // character, so such text is refused as any other text the cell cannot take.
+                     const QString clipboard = QGuiApplication::clipboard()->text();
+                     if (std::any_of(clipboard.cbegin(), clipboard.cend(), [](QChar c) { return IsBeyondEightBits(c.unicode()); })) {
+                         SystemBeep();
+                         return;
+                     }
+                     const QByteArray text = clipboard.toLatin1();
                      const EditResult result = PasteIntoCell(
                          document_, current.column(), std::string_view(text.constData(), text.size()), prompter_);
                      SystemBeep(result.beeps);

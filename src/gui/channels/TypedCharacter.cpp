@@ -4,11 +4,13 @@
 
 namespace tarn::gui {
 
+bool IsTextCharacter(char32_t c) { return c >= 0x20 && c != 0x7F; }
+
 std::optional<char32_t> TypedCharacter(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Backspace) return kBackspaceCode;
     if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return std::nullopt;
     const QList<uint> codes = event.text().toUcs4();
-    if (codes.size() != 1 || codes[0] < 0x20 || codes[0] == 0x7F) return std::nullopt;
+    if (codes.size() != 1 || !IsTextCharacter(codes[0])) return std::nullopt;
     return static_cast<char32_t>(codes[0]);
 }
 

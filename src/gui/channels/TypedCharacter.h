@@ -5,6 +5,9 @@
 
 namespace tarn::gui {
 
+// Whether `c` is a character text can hold (no control character).
+bool IsTextCharacter(char32_t c);
+
 // The single character `event` types (Backspace counts as code 8), or nothing for keys that type nothing.
 std::optional<char32_t> TypedCharacter(const QKeyEvent& event);
 
