@@ -168,6 +168,7 @@ private slots:
         ws.prompter.files = {path.toStdString()};
         window.Action(command::kFileSaveAs)->trigger();
         QCOMPARE(window.windowTitle(), path + QStringLiteral(" - TarnWin for Corvane"));
+        QCOMPARE(app->recent.Entries(), std::vector{path.toStdString()});  // a saved-as file is a recent one
 
         window.Action(command::kFileNew)->trigger();
         ws.prompter.files = {path.toStdString()};

@@ -149,7 +149,9 @@ bool Document::SaveAs() {
     // The whole chosen path is kept, however long it is.
     if (!chosen || chosen->empty() || *chosen == kNoFilePath) return false;
     SetCurrentFilePath(*chosen);
-    return Save();
+    if (!Save()) return false;
+    observer_->AddRecentFile(currentFilePath_);
+    return true;
 }
 
 bool Document::PromptSaveModified() {

@@ -305,8 +305,7 @@ void MainWindow::ChooseCommandTable() {
 }
 
 void MainWindow::AddRecentFile(const std::string& path) {
-    app_.recent.Add(path);
-    app_.ini.WriteRecentFiles(app_.recent);
+    app_.RememberRecentFile(path);
     RebuildRecentFiles();
 }
 
