@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
@@ -128,9 +129,12 @@ private slots:
         QVERIFY(shown.opened.back().path().endsWith(QStringLiteral("/doc/user-guide.html")));
     }
 
-    void ClosingAsksToSaveAndKeepsTheWindowSize() {
+    // A port given on the command line is for that run: the next plain start uses the saved one.
+    void ClosingAsksToSaveAndKeepsTheWindowSizeButNotAOneOffPort() {
         test::Workspace ws;
+        ws.WriteIni("[Initialize]\nCOM_PORT=3\n");
         auto app = ws.MakeApp();
+        QVERIFY(ApplyPortChoice(app->settings, "/dev/pts/9"));
         app->document.SetModified(true);
         test::ShownWindow shown(*app);
         ws.prompter.answers = {Answer::Cancel};
@@ -142,6 +146,18 @@ private slots:
         QSettings ini(ws.File(QStringLiteral("TarnWin.ini")), QSettings::IniFormat);
         QCOMPARE(std::pair(ini.value("Initialize/CX").toInt(), ini.value("Initialize/CY").toInt()),
                  std::pair(1000, 700));
+        QCOMPARE(std::pair(ini.value("Initialize/COM_PORT").toInt(), ini.contains("Initialize/PORT_NAME")),
+                 std::pair(3, false));
+    }
+
+    // A size edited into the file once crashed the program; the window opens within the screen.
+    void HugeSizeFromTheFileIsHeldToTheScreen() {
+        test::Workspace ws;
+        ws.WriteIni("[Initialize]\nCX=2147483647\nCY=2147483647\n");
+        auto app = ws.MakeApp();
+        MainWindow window(*app);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(window.frameGeometry(), area);
     }
 
     void FileCommandsGoThroughTheDocument() {
@@ -152,6 +168,7 @@ private slots:
         ws.prompter.files = {path.toStdString()};
         window.Action(command::kFileSaveAs)->trigger();
         QCOMPARE(window.windowTitle(), path + QStringLiteral(" - TarnWin for Corvane"));
+        QCOMPARE(app->recent.Entries(), std::vector{path.toStdString()});  // a saved-as file is a recent one
 
         window.Action(command::kFileNew)->trigger();
         ws.prompter.files = {path.toStdString()};

@@ -7,9 +7,11 @@
 #include <QTimer>
 
 #include "GuiTestSupport.h"
+#include "SimRadio.h"
 #include "app/IniConfig.h"
 #include "app/PasswordDialog.h"
 #include "app/SingleInstance.h"
+#include "app/StartUp.h"
 
 namespace tarn::gui {
 
@@ -49,6 +51,21 @@ private slots:
                 QCOMPARE(written.value(QStringLiteral("ITEM/ITEM%1").arg(i)).toInt(), s.itemVisible[i]);
             }
         }
+    }
+
+    // A file named on the command line opens as File > Open opens it: by its absolute path, so the title
+    // and the recent-file entry name it from any folder.
+    void CommandLineFileOpensByItsAbsolutePathAndJoinsTheRecentFiles() {
+        test::Workspace ws;
+        QVERIFY(QDir().mkdir(QStringLiteral("sub")));
+        QVERIFY(test::WriteRadioImage(ws.File(QStringLiteral("radio.trn")), "TOWER", ws.prompter));
+        QDir::setCurrent(ws.File(QStringLiteral("sub")));
+        AppContext app(ws.prompter, ws.Path(), ws.File(QStringLiteral("bin")).toStdString());
+        QVERIFY(OpenStartDocument(app, std::string("../radio.trn")));
+        const std::string absolute = ws.File(QStringLiteral("radio.trn")).toStdString();
+        QCOMPARE(app.document.CurrentFilePath(), absolute);
+        QCOMPARE(app.recent.Entries(), std::vector{absolute});
+        QCOMPARE(IniConfig(ws.Path()).ReadRecentFiles().Entries(), std::vector{absolute});
     }
 
     void PasswordIsMaskedLoweredAndGivesMaintenanceModeOnlyWithOk() {

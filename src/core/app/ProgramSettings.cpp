@@ -1,16 +1,17 @@
 #include "app/ProgramSettings.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace tarn {
 
 PortType CorrectPortType(long stored) { return stored == 1 ? PortType::InterfaceUnit : PortType::ComPort; }
 
 int CorrectComPort(long stored) { return stored < 1 || stored > kComPortCount ? 1 : static_cast<int>(stored); }
 
-int CorrectWindowWidth(long stored) { return stored < kMinWindowWidth ? kMinWindowWidth : static_cast<int>(stored); }
+int CorrectWindowWidth(long stored) { return static_cast<int>(std::clamp<long>(stored, kMinWindowWidth, INT_MAX)); }
 
-int CorrectWindowHeight(long stored) {
-    return stored < kMinWindowHeight ? kMinWindowHeight : static_cast<int>(stored);
-}
+int CorrectWindowHeight(long stored) { return static_cast<int>(std::clamp<long>(stored, kMinWindowHeight, INT_MAX)); }
 
 int CorrectItemFlag(long stored) { return stored == 0 ? 0 : 1; }
 

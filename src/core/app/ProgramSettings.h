@@ -26,8 +26,8 @@ struct ProgramSettings {
 // Read-time corrections of stored values.
 PortType CorrectPortType(long stored);   // anything but 0 or 1 is the COM port type
 int CorrectComPort(long stored);         // outside 1..16 is COM 1
-int CorrectWindowWidth(long stored);     // raised to 860
-int CorrectWindowHeight(long stored);    // raised to 640
+int CorrectWindowWidth(long stored);     // raised to 860, and held to what an int holds
+int CorrectWindowHeight(long stored);    // raised to 640, and held to what an int holds
 int CorrectItemFlag(long stored);        // anything but 0 shows the column
 
 // The port as the link opens it and the header panel shows it: "COM<n>", or the chosen device path.

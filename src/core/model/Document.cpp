@@ -158,7 +158,10 @@ bool Document::SaveAs() {
     // a file that was not written and Save goes on writing where it did.
     const std::string previousPath = currentFilePath_;
     SetCurrentFilePath(*chosen);
-    if (Save()) return true;
+    if (Save()) {
+        observer_->AddRecentFile(currentFilePath_);
+        return true;
+    }
     SetCurrentFilePath(previousPath);
     return false;
 }

@@ -13,7 +13,7 @@ public:
     virtual void TitleChanged(const std::string& title) { (void)title; }
     // A document was loaded: choose the active command-enabling table (normal or maintenance mode).
     virtual void ChooseCommandTable() {}
-    // A file was opened through File > Open, a recent-file entry or the command line.
+    // A file was opened (File > Open, a recent-file entry) or saved under a new name (Save As).
     virtual void AddRecentFile(const std::string& path) { (void)path; }
 };
 

@@ -23,6 +23,12 @@ struct AppContext {
           recent(ini.ReadRecentFiles()),
           document(prompter, executableFolder) {}
 
+    // Puts `path` first in the recent files and writes the list to the configuration file.
+    void RememberRecentFile(const std::string& path) {
+        recent.Add(path);
+        ini.WriteRecentFiles(recent);
+    }
+
     Prompter& prompter;
     IniConfig ini;
     ProgramSettings settings;

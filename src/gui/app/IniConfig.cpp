@@ -81,8 +81,7 @@ void IniConfig::WriteRecentFiles(const RecentFileList& list) {
     settings_.sync();
 }
 
-void IniConfig::WriteAll(const ProgramSettings& s) {
-    WritePort(s);
+void IniConfig::WriteAtClose(const ProgramSettings& s) {
     WriteWindowSize(s.windowWidth, s.windowHeight);
     WriteItems(s);
 }

@@ -25,8 +25,9 @@ public:
     void WriteItems(const ProgramSettings& settings);
     void WriteWindowSize(int width, int height);
     void WriteRecentFiles(const RecentFileList& list);
-    // Everything the main window writes when it closes.
-    void WriteAll(const ProgramSettings& settings);
+    // What the main window writes when it closes: the window size and the ITEM keys. The port is written
+    // only where it is chosen (start-up's read-back, Configure), so a port given for one run stays unsaved.
+    void WriteAtClose(const ProgramSettings& settings);
 
 private:
     long ReadInt(const QString& key, long fallback);

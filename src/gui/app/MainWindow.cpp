@@ -29,6 +29,7 @@
 #include "app/ToolbarIcons.h"
 #include "app/VisibleDialog.h"
 #include "app/TransferCommand.h"
+#include "app/WindowPlacement.h"
 #include "channels/ChannelView.h"
 #include "link/AccessGauge.h"
 #include "print/ListingPrinter.h"
@@ -68,13 +69,7 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     view_->SetContextMenu(editMenu_);
     connect(listingPrinter_, &ListingPrinter::PrinterChanged, this, [this] { Refresh(2); });
 
-    setMinimumSize(kMinWindowWidth, kMinWindowHeight);
-    resize(app.settings.windowWidth, app.settings.windowHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    PlaceOnScreen();
 
     helpOpener_ = [this](const QUrl& url) {
         if (!QFileInfo::exists(url.toLocalFile())) {
@@ -95,6 +90,18 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     TitleChanged(app.document.Title());
     RebuildRecentFiles();
     UpdateCommands();
+}
+
+void MainWindow::PlaceOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, kMinWindowWidth, kMinWindowHeight);
+    const ScreenArea available{area.x(), area.y(), area.width(), area.height()};
+    const WindowSize minimum = MinimumWindowSize(available);
+    const WindowSize size = OpeningWindowSize({app_.settings.windowWidth, app_.settings.windowHeight}, available);
+    const WindowPosition place = CentredWindowPosition(size, available);
+    setMinimumSize(minimum.width, minimum.height);
+    resize(size.width, size.height);
+    move(place.x, place.y);
 }
 
 MainWindow::~MainWindow() {
@@ -298,8 +305,7 @@ void MainWindow::ChooseCommandTable() {
 }
 
 void MainWindow::AddRecentFile(const std::string& path) {
-    app_.recent.Add(path);
-    app_.ini.WriteRecentFiles(app_.recent);
+    app_.RememberRecentFile(path);
     RebuildRecentFiles();
 }
 
@@ -430,7 +436,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::WriteConfiguration() {
     app_.settings.windowWidth = width();
     app_.settings.windowHeight = height();
-    app_.ini.WriteAll(app_.settings);
+    app_.ini.WriteAtClose(app_.settings);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -62,6 +62,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    // The size from the configuration file, held to the screen's available area, and centred on it.
+    void PlaceOnScreen();
     void RebuildRecentFiles();
     void UpdateCommands();
     void UpdateClock();

@@ -1,10 +1,8 @@
 #include "app/StartUp.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
-#include <QTimer>
-#include <ctime>
-#include <fstream>
 #include <iostream>
 
 #include "app/AppContext.h"
@@ -13,52 +11,10 @@
 #include "app/PasswordDialog.h"
 #include "app/SingleInstance.h"
 #include "app/StartOptions.h"
+#include "app/StartUpReports.h"
 #include "channels/ChannelView.h"
 
 namespace tarn::gui {
-namespace {
-
-// Resident memory of this process in kB, from /proc.
-long ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kb = 0;
-            status >> kb;
-            return kb;
-        }
-        status.ignore(4096, '\n');
-    }
-    return 0;
-}
-
-long long RealtimeNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-// After the window is shown: a picture of it for --screenshot, the start-up figures for --quit-when-shown.
-void ScheduleReports(MainWindow& window, const StartOptions& options) {
-    if (options.quitWhenShown) {
-        QTimer::singleShot(0, &window, [&window] {
-            window.repaint();
-            std::cout << "shown_at_ns=" << RealtimeNanoseconds() << " rss_kb=" << ResidentKilobytes() << std::endl;
-            QApplication::exit(0);
-        });
-    }
-    if (options.screenshot) {
-        const QString path = QString::fromStdString(*options.screenshot);
-        QTimer::singleShot(500, &window, [&window, path] {
-            const bool saved = window.grab().save(path);
-            if (!saved) std::cerr << "tarn: cannot write " << path.toStdString() << '\n';
-            QApplication::exit(saved ? 0 : 1);
-        });
-    }
-}
-
-}  // namespace
 
 int RunTarn(QApplication& application) {
     std::vector<std::string> args;
@@ -71,18 +27,14 @@ int RunTarn(QApplication& application) {
 
     GuiPrompter prompter;
     AppContext app(prompter, QDir::currentPath(), QCoreApplication::applicationDirPath().toStdString());
+    // For this run only: the saved port changes only through File > Configure.
     if (options.port && !ApplyPortChoice(app.settings, *options.port)) {
         std::cerr << "tarn: --port takes COMn or a device path, not " << *options.port << '\n';
         return 2;
     }
     if (options.askMaintenancePassword) app.maintenanceMode = AskMaintenancePassword();
     app.printerName = QPrinterInfo::defaultPrinterName().toStdString();
-
-    if (options.fileToOpen) {
-        if (!app.document.OpenDocument(*options.fileToOpen)) return 1;
-    } else {
-        app.document.NewDocument();
-    }
+    if (!OpenStartDocument(app, options.fileToOpen)) return 1;
 
     MainWindow window(app);
     prompter.SetParent(&window);
@@ -92,8 +44,21 @@ int RunTarn(QApplication& application) {
 
     if (app.settings.portType == PortType::ComPort) app.port.Apply(app.settings, app.prompter);
 
-    ScheduleReports(window, options);
+    ScheduleStartUpReports(window, options);
     return application.exec();
+}
+
+bool OpenStartDocument(AppContext& app, const std::optional<std::string>& fileToOpen) {
+    if (!fileToOpen) {
+        app.document.NewDocument();
+        return true;
+    }
+    // Absolute, so the title and the recent-file entry still name the file from any other folder.
+    const QFileInfo file(QFile::decodeName(fileToOpen->c_str()));
+    const std::string path = QFile::encodeName(QDir::cleanPath(file.absoluteFilePath())).toStdString();
+    if (!app.document.OpenDocument(path)) return false;
+    app.RememberRecentFile(path);
+    return true;
 }
 
 }  // namespace tarn::gui

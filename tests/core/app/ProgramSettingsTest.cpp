@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace tarn {
 namespace {
 
@@ -14,6 +16,8 @@ TEST(ProgramSettings, ValuesReadOutOfRangeAreCorrected) {
     }
     EXPECT_EQ(std::tuple(CorrectWindowWidth(859), CorrectWindowWidth(1200)), std::tuple(860, 1200));
     EXPECT_EQ(std::tuple(CorrectWindowHeight(639), CorrectWindowHeight(2000)), std::tuple(640, 2000));
+    // Past what an int holds is the largest size, not a wrapped-around one.
+    EXPECT_EQ(CorrectWindowWidth(4294968296L), INT_MAX);
 }
 
 TEST(ProgramSettings, PortChoiceTakesComNamesAndPathsAndRefusesTheRest) {
