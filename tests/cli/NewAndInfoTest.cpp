@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "SimHarness.h"
+#include "support/FilledFifo.h"
 #include "model/DefaultImage.h"
 #include "model/ImageCodec.h"
 
@@ -26,6 +29,27 @@ TEST(TarnCli, NewWritesTheBuiltInDefaultImageFileAndInfoDescribesIt) {
                              "used channels:     34 of 202 (MR 1, BOOK 1, WX 10, BRS 22)\n"}) {
         EXPECT_NE(info.output.find(line), std::string::npos) << line << info.output;
     }
+}
+
+// info and listing take only what File > Open takes: a regular file of 4104 bytes. A pipe or a device
+// is refused without waiting on it.
+TEST(TarnCli, InfoAndListingRefuseWhatOpenRefuses) {
+    TempDir dir;
+    const FilledFifo fifo(dir.File("fifo.trn"), 5000);
+    WriteBytes(dir.File("long.trn"), std::vector<unsigned char>(4105));
+    const std::string opening = "tarn-cli: Problem opening file\nFile Name = ";
+    for (const char* command : {"info", "listing"}) {
+        for (auto [path, output] : {std::pair{dir.File("fifo.trn"), opening + dir.File("fifo.trn")},
+                                    {std::string("/dev/zero"), opening + "/dev/zero"},
+                                    {dir.File("long.trn"), std::string("tarn-cli: The File cannot be Opened.")}}) {
+            const CliRun run = RunCli({command, path});
+            EXPECT_EQ(run.status, 1) << command << ' ' << path;
+            EXPECT_EQ(run.output.rfind(output, 0), 0u) << command << ' ' << run.output;
+        }
+    }
+    // Nor does new replace a pipe.
+    EXPECT_EQ(RunCli({"new", dir.File("fifo.trn")}).status, 1);
+    EXPECT_EQ(std::filesystem::status(dir.File("fifo.trn")).type(), std::filesystem::file_type::fifo);
 }
 
 }  // namespace
