@@ -35,10 +35,10 @@ TEST(TarnCli, NewWritesTheBuiltInDefaultImageFileAndInfoDescribesIt) {
 // is refused without waiting on it.
 TEST(TarnCli, InfoAndListingRefuseWhatOpenRefuses) {
     TempDir dir;
-    const FilledFifo fifo(dir.File("fifo.trn"), 5000);
     WriteBytes(dir.File("long.trn"), std::vector<unsigned char>(4105));
     const std::string opening = "tarn-cli: Problem opening file\nFile Name = ";
     for (const char* command : {"info", "listing"}) {
+        const FilledFifo fifo(dir.File("fifo.trn"), 4104);
         for (auto [path, output] : {std::pair{dir.File("fifo.trn"), opening + dir.File("fifo.trn")},
                                     {std::string("/dev/zero"), opening + "/dev/zero"},
                                     {dir.File("long.trn"), std::string("tarn-cli: The File cannot be Opened.")}}) {
@@ -48,6 +48,7 @@ TEST(TarnCli, InfoAndListingRefuseWhatOpenRefuses) {
         }
     }
     // Nor does new replace a pipe.
+    ::mkfifo(dir.File("fifo.trn").c_str(), 0666);
     EXPECT_EQ(RunCli({"new", dir.File("fifo.trn")}).status, 1);
     EXPECT_EQ(std::filesystem::status(dir.File("fifo.trn")).type(), std::filesystem::file_type::fifo);
 }
