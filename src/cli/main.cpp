@@ -14,8 +14,7 @@ const Command kCommands[] = {
     {"listing", "FILE.trn", "the print listing as text, pages separated by a form feed line", tarn::cli::RunListing},
     {"upload", "--port P OUT.trn", "read the radio into a new image file", tarn::cli::RunUpload},
     {"download", "--port P [--raw] FILE.trn",
-     "write an image file into the radio (read, merge, write) as the desktop program does; --raw: the file's "
-     "image as stored",
+     "write an image file into the radio (read, merge, write) as Tarn does; --raw: as stored",
      tarn::cli::RunDownload},
 };
 
