@@ -1,17 +1,15 @@
 // tarn-cli info FILE.trn
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <iostream>
 
 #include "CliPrompter.h"
 #include "Commands.h"
+#include "ImageFileToOpen.h"
 #include "model/ChannelTable.h"
 #include "model/DocumentContent.h"
 #include "model/IdentityValues.h"
 #include "model/ImageChecksum.h"
 #include "model/ImageCodec.h"
-#include "model/ImageFile.h"
 
 namespace tarn::cli {
 namespace {
@@ -35,9 +33,7 @@ int RunInfo(const Args& args) {
     const std::string& path = args[0];
     CliPrompter prompter;
     DocumentContent content;
-    if (!ReadImageFile(path, content.Image, content.Trailer, prompter)) return kExitFailure;
-    struct stat st {};
-    ::stat(path.c_str(), &st);
+    if (!ReadImageFileToOpen(path, content, prompter)) return kExitFailure;
     const CloneImage& image = content.Image;
     const unsigned storedChecksum = image[kChecksumOffset] << 8 | image[kChecksumOffset + 1];
     const unsigned computedChecksum = ImageChecksum(image.data() + kAdjustmentBlockOffset, kAdjustmentBlockSize);
@@ -45,8 +41,7 @@ int RunInfo(const Args& args) {
     const auto used = UsedChannels(content.Channels);
 
     std::printf("file:              %s\n", path.c_str());
-    std::printf("size:              %lld bytes%s\n", static_cast<long long>(st.st_size),
-                static_cast<std::size_t>(st.st_size) == kImageFileSize ? "" : " (an image file has 4104)");
+    std::printf("size:              %zu bytes\n", kImageFileSize);
     std::printf("stored checksum:   0x%04X%s\n", storedChecksum, storedChecksum == computedChecksum ? "" : " (differs)");
     std::printf("computed checksum: 0x%04X\n", computedChecksum);
     std::printf("model id:          %02X %02X\n", image[kModelIdOffset], image[kModelIdOffset + 1]);

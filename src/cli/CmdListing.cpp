@@ -4,9 +4,9 @@
 
 #include "CliPrompter.h"
 #include "Commands.h"
+#include "ImageFileToOpen.h"
 #include "model/DocumentContent.h"
 #include "model/ImageCodec.h"
-#include "model/ImageFile.h"
 #include "print/ListingJob.h"
 #include "print/ListingPlainText.h"
 
@@ -19,7 +19,7 @@ int RunListing(const Args& args) {
     }
     CliPrompter prompter;
     DocumentContent content;
-    if (!ReadImageFile(args[0], content.Image, content.Trailer, prompter)) return kExitFailure;
+    if (!ReadImageFileToOpen(args[0], content, prompter)) return kExitFailure;
     DecodeImage(content);
     const ListingJob job(content, args[0], TextMetrics{});
     const std::string text = ListingPlainText(job);

@@ -1,4 +1,4 @@
-// tarn-cli upload --port P OUT.trn   and   tarn-cli download --port P FILE.trn
+// tarn-cli upload --port P OUT.trn   and   tarn-cli download --port P [--raw] FILE.trn
 #include <unistd.h>
 
 #include <csignal>
@@ -7,9 +7,11 @@
 
 #include "CliPrompter.h"
 #include "Commands.h"
+#include "ImageFileToOpen.h"
 #include "link/ClonePort.h"
 #include "link/TransferJob.h"
-#include "model/FileChecks.h"
+#include "model/DefaultImage.h"
+#include "model/ImageCodec.h"
 #include "model/ImageFile.h"
 #include "ui/JobEvents.h"
 #include "ui/StringTable.h"
@@ -21,14 +23,17 @@ struct TransferArgs {
     std::string port;
     std::string file;
     bool maintenance = false;
+    bool raw = false;  // send the file's image as stored
 };
 
-bool ParseTransferArgs(const Args& args, TransferArgs& out) {
+bool ParseTransferArgs(TransferOperation operation, const Args& args, TransferArgs& out) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--port" && i + 1 < args.size()) {
             out.port = args[++i];
         } else if (args[i] == "--maintenance") {
             out.maintenance = true;
+        } else if (args[i] == "--raw" && operation == TransferOperation::Download) {
+            out.raw = true;
         } else if (out.file.empty() && !args[i].empty() && args[i][0] != '-') {
             out.file = args[i];
         } else {
@@ -108,22 +113,35 @@ bool RunJob(TransferOperation operation, const TransferArgs& args, CloneImage& i
     return job.Succeeded();
 }
 
+// The image a Download sends: by default what File > Open and Radio > Download in the desktop program send
+// (the file decoded into the model and encoded back, which rewrites erased records and settles the current
+// channels); raw, the file's image as stored.
+bool ReadImageToSend(const TransferArgs& args, CloneImage& image, Prompter& prompter) {
+    DocumentContent content;
+    FillDefaultImage(content);
+    if (!ReadImageFileToOpen(args.file, content, prompter)) return false;
+    if (!args.raw) {
+        DecodeImage(content);
+        EncodeImage(content);
+    }
+    image = content.Image;
+    return true;
+}
+
 int RunTransfer(TransferOperation operation, const Args& args, const char* usage) {
     TransferArgs parsed;
-    if (!ParseTransferArgs(args, parsed)) {
+    if (!ParseTransferArgs(operation, args, parsed)) {
         std::cerr << usage;
         return kExitUsage;
     }
     CliPrompter prompter;
     CloneImage image{};
-    ImageTrailer trailer{};
-    if (operation == TransferOperation::Download && !(CheckImageFileToOpen(parsed.file, prompter) &&
-                                                      ReadImageFile(parsed.file, image, trailer, prompter))) {
-        return kExitFailure;
-    }
-    if (!RunJob(operation, parsed, image)) return kExitFailure;
+    // The radio is asked only once the file is known to be usable: an upload never reads it for nothing.
+    const bool fileUsable = operation == TransferOperation::Download ? ReadImageToSend(parsed, image, prompter)
+                                                                     : CheckImageFileToWrite(parsed.file, prompter);
+    if (!fileUsable || !RunJob(operation, parsed, image)) return kExitFailure;
     // An uploaded image is saved with a zero trailer, the way a new file is.
-    if (operation == TransferOperation::Upload && !WriteImageFile(parsed.file, image, trailer, prompter)) {
+    if (operation == TransferOperation::Upload && !WriteImageFile(parsed.file, image, ImageTrailer{}, prompter)) {
         return kExitFailure;
     }
     return kExitOk;
@@ -137,7 +155,7 @@ int RunUpload(const Args& args) {
 
 int RunDownload(const Args& args) {
     return RunTransfer(TransferOperation::Download, args,
-                       "usage: tarn-cli download --port P [--maintenance] FILE.trn\n");
+                       "usage: tarn-cli download --port P [--maintenance] [--raw] FILE.trn\n");
 }
 
 }  // namespace tarn::cli

@@ -13,7 +13,9 @@ const Command kCommands[] = {
     {"info", "FILE.trn", "size, checksums, model id, firmware, serial number, used channels", tarn::cli::RunInfo},
     {"listing", "FILE.trn", "the print listing as text, pages separated by a form feed line", tarn::cli::RunListing},
     {"upload", "--port P OUT.trn", "read the radio into a new image file", tarn::cli::RunUpload},
-    {"download", "--port P FILE.trn", "write an image file into the radio (read, merge, write)", tarn::cli::RunDownload},
+    {"download", "--port P [--raw] FILE.trn",
+     "write an image file into the radio (read, merge, write) as Tarn does; --raw: as stored",
+     tarn::cli::RunDownload},
 };
 
 int Usage(std::ostream& out, int status) {

@@ -2,11 +2,13 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "model/ImageChecksum.h"
+#include "model/SafeFileWrite.h"
 
 namespace tarn::sim {
 namespace {
@@ -27,18 +29,6 @@ std::uint8_t Sum(const std::vector<std::uint8_t>& bytes) {
     std::uint8_t s = 0;
     for (std::uint8_t b : bytes) s = static_cast<std::uint8_t>(s + b);
     return s;
-}
-
-bool WriteFileAtomically(const std::string& path, const CloneImage& image) {
-    const std::string temp = path + ".part";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    const ImageTrailer trailer{};
-    bool ok = std::fwrite(image.data(), 1, image.size(), f) == image.size() &&
-              std::fwrite(trailer.data(), 1, trailer.size(), f) == trailer.size();
-    ok = std::fflush(f) == 0 && fsync(fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    return ok && std::rename(temp.c_str(), path.c_str()) == 0;
 }
 
 }  // namespace
@@ -232,7 +222,9 @@ void VirtualRadio::ReplyAlign(std::uint8_t command, const std::vector<std::uint8
 
 void VirtualRadio::Save() {
     if (options_.outPath.empty()) return;
-    if (!WriteFileAtomically(options_.outPath, memory_)) {
+    std::array<std::uint8_t, kImageFileSize> file{};  // the image and a zero trailer
+    std::copy(memory_.begin(), memory_.end(), file.begin());
+    if (!WriteFileSafely(options_.outPath, file).ok()) {
         std::fprintf(stderr, "tarn-radio-sim: cannot write %s\n", options_.outPath.c_str());
     }
 }

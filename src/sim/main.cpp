@@ -3,28 +3,29 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
 #include "SimLine.h"
 #include "SimOptions.h"
 #include "VirtualRadio.h"
+#include "model/RegularFile.h"
 
 namespace {
 
 using namespace tarn;
 
 bool LoadImage(const std::string& path, CloneImage& image) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in || (bytes.size() != kImageFileSize && bytes.size() != kImageSize)) return false;
-    std::copy_n(bytes.begin(), kImageSize, image.begin());
-    return true;
+    int error = 0;
+    off_t size = 0;
+    const int fd = OpenRegularFileToRead(path, error, &size);
+    if (fd < 0) return false;
+    const auto bytes = static_cast<std::size_t>(size);
+    const bool loaded = (bytes == kImageFileSize || bytes == kImageSize) &&
+                        ReadFully(fd, image.data(), image.size()) == static_cast<long>(image.size());
+    close(fd);
+    return loaded;
 }
 
 }  // namespace

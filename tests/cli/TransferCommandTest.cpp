@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "SimHarness.h"
+#include "model/Document.h"
 
 namespace tarn::test {
 namespace {
@@ -21,8 +22,9 @@ TEST(CliTransfer, UploadThenDownloadMergesIntoTheOtherRadio) {
         EXPECT_EQ(up.status, 0) << up.output;
         EXPECT_EQ(ReadBytes(file), ImageFileBytes(uploaded));
 
+        // A backup restored byte for byte.
         SimRadio target({});
-        std::vector<std::string> args{"download", "--port", target.Port(), file};
+        std::vector<std::string> args{"download", "--raw", "--port", target.Port(), file};
         if (maintenance) args.insert(args.begin() + 1, "--maintenance");
         const CliRun down = RunCli(args);
         EXPECT_EQ(down.status, 0) << down.output;
@@ -62,6 +64,40 @@ TEST(CliTransfer, AFailedOrInterruptedUploadLeavesTheFileAlone) {
     }
 }
 
+// By default the radio gets what opening the file in the desktop program and choosing Download sends (the
+// file decoded and encoded again); --raw sends the file's image byte for byte, to restore a backup.
+TEST(CliTransfer, DownloadSendsWhatTheDesktopProgramSendsOrTheRawFile) {
+    TempDir dir;
+    const std::string file = dir.File("in.trn");
+    CloneImage stored = ProgramImage();
+    stored[kMrRecordsOffset + 14] = stored[kMrRecordsOffset + 15] = 0xFF;  // MR 1 erased
+    WriteBytes(file, ImageFileBytes(stored));
+    RecordingPrompter prompter;
+    Document document(prompter, dir.path());
+    ASSERT_TRUE(document.OpenDocument(file));
+    document.EncodeImage();
+    ASSERT_NE(document.Image(), stored);
+    for (const auto& [option, sent] : {std::pair{"", document.Image()}, {"--raw", stored}}) {
+        SCOPED_TRACE(option);
+        SimRadio target({});
+        std::vector<std::string> args{"download", "--port", target.Port(), file};
+        if (*option) args.insert(args.begin() + 1, option);
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 0) << run.output;
+        EXPECT_EQ(target.Saved(), ImageFileBytes(MergedImage(RadioImage(), sent, false)));
+    }
+}
+
+// The radio is read only into a file that can be written.
+TEST(CliTransfer, UploadChecksTheOutputBeforeAskingTheRadio) {
+    TempDir dir;
+    SimRadio radio({"--model-id", "0002"});
+    const CliRun run = RunCli({"upload", "--port", radio.Port(), dir.File("missing/out.trn")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.output.rfind("tarn-cli: Problem opening file\n" + dir.File("missing/out.trn"), 0), 0u) << run.output;
+    EXPECT_TRUE(Tagged(radio.Log(), 'P').empty());
+}
+
 // Usage errors exit with 2 and the command's usage; a file that cannot be opened exits with 1.
 TEST(CliTransfer, ErrorsExitWithTheirStatus) {
     TempDir dir;
@@ -75,6 +111,7 @@ TEST(CliTransfer, ErrorsExitWithTheirStatus) {
         {{"download", "--port"}, 2, "usage: tarn-cli download"},  // no value, no file
         {{"upload", "--port", "COM1", "a.trn", "b.trn"}, 2, "usage: tarn-cli upload"},  // two files
         {{"download", "--port", "COM1", "--fast", dir.File("x.trn")}, 2, "usage: tarn-cli download"},  // unknown option
+        {{"upload", "--raw", "--port", "COM1", dir.File("out.trn")}, 2, "usage: tarn-cli upload"},  // download only
         {{"new"}, 2, "usage: tarn-cli new"},
         {{"info"}, 2, "usage: tarn-cli info"},
         {{"new", dir.File("missing/x.trn")}, 1, "tarn-cli: Problem opening file"},

@@ -1,35 +1,41 @@
 #include "model/FileChecks.h"
 
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "model/CloneImage.h"
+#include "model/RegularFile.h"
 #include "ui/StringIds.h"
 #include "ui/StringTable.h"
 
 namespace tarn {
+namespace {
 
-FileCheck FileIsReadable(const std::string& path) {
-    if (path.empty()) return FileCheck::CannotOpen;
-    // Not blocking: a pipe without a writer has nothing to read rather than hanging the program.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return FileCheck::CannotOpen;
+FileCheck ReadsOneByte(int fd) {
     unsigned char byte;
-    ssize_t n;
-    do {
-        n = ::read(fd, &byte, 1);
-    } while (n < 0 && errno == EINTR);
+    const long n = ReadFully(fd, &byte, 1);
     ::close(fd);
     return n == 1 ? FileCheck::Ok : FileCheck::CannotRead;
 }
 
+}  // namespace
+
+FileCheck FileIsReadable(const std::string& path) {
+    int error = 0;
+    const int fd = OpenRegularFileToRead(path, error);
+    return fd < 0 ? FileCheck::CannotOpen : ReadsOneByte(fd);
+}
+
 FileCheck CheckImageFile(const std::string& path, std::size_t expectedSize) {
-    struct stat st;
-    if (path.empty() || ::stat(path.c_str(), &st) != 0) return FileCheck::CannotOpen;
-    if (static_cast<std::size_t>(st.st_size) != expectedSize) return FileCheck::WrongSize;
-    return FileIsReadable(path);
+    int error = 0;
+    off_t size = 0;
+    const int fd = OpenRegularFileToRead(path, error, &size);
+    if (fd < 0) return FileCheck::CannotOpen;
+    if (static_cast<std::size_t>(size) != expectedSize) {
+        ::close(fd);
+        return FileCheck::WrongSize;
+    }
+    return ReadsOneByte(fd);
 }
 
 bool CheckImageFileToOpen(const std::string& path, Prompter& prompter) {

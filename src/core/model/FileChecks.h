@@ -9,7 +9,7 @@ namespace tarn {
 
 enum class FileCheck {
     Ok = 0,          // one byte could be read
-    CannotOpen = 1,  // empty path, no such file, no permission, or its status cannot be read
+    CannotOpen = 1,  // empty path, no such file, no permission, not a regular file, or no status
     CannotRead = 2,  // opens, but not one byte can be read
     WrongSize = 3,   // not the expected size
 };

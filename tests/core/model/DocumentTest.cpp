@@ -173,7 +173,7 @@ TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeAndChangesNothing) {
     EXPECT_EQ(Told([&] { for (int i = 0; i < 5; ++i) document.Open(); }, {}, files),
               (std::vector<std::string>{wrongFormat, wrongFormat, wrongFormat,
                                         "Problem opening file\r\nFile Name = " + work.File("missing.trn"),
-                                        wrongFormat}));
+                                        "Problem opening file\r\nFile Name = " + work.path()}));
     EXPECT_EQ(State(), std::tuple("<none>", true, false));
     EXPECT_EQ(document.Channels().Entries[0].Scan, 1u);
     EXPECT_TRUE(prompter.fileRequests[0].mustExist);
