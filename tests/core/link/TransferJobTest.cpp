@@ -45,7 +45,7 @@ struct NotingEvents : JobEvents {
 TEST(TransferJob, ATransferEmptiesTheLineBeforeItTellsItIsDone) {
     // Whatever the radio still had to say must not reach the next job (or the alignment commands
     // after an alignment entry, which need the line as it is).
-    for (const auto [operation, last] :
+    for (const auto& [operation, last] :
          {std::pair{TransferOperation::Upload, Calls{"purge input", "purge output", "done"}},
           {TransferOperation::Download, Calls{"purge input", "purge output", "done"}},
           {TransferOperation::AlignEntry, Calls{"done"}}}) {
