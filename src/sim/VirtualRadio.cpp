@@ -178,7 +178,10 @@ void VirtualRadio::ReceiveImage() {
         }
         std::copy(block.begin() + 3, block.end(), incoming.begin() + static_cast<long>(position));
         position += count;
-        if (n == options_.lateAck.block) std::this_thread::sleep_for(std::chrono::milliseconds(options_.lateAck.ms));
+        if (n == options_.lateAck.block) {
+            line_.Note(name + " answered late");
+            std::this_thread::sleep_for(std::chrono::milliseconds(options_.lateAck.ms));
+        }
         line_.Send(kAck);
     }
     memory_ = incoming;

@@ -46,6 +46,8 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         {Op::Upload, {"--hangup", "1:3"}, {comm}, program, Read(1)},
         {Op::Upload, {"--hangup", "1:100"}, {comm}, program, Read(1)},
         {Op::Upload, {"--hangup", "1:131"}, {comm}, program, Read(1)},
+        // A pause inside a 16-byte piece of data longer than the 100 ms allowed between two bytes.
+        {Op::Upload, {"--pause", "1:20:165"}, {"Timeout 7"}, program, Read(1)},
         {Op::Upload, {"--bad-checksum", "2"}, {"BCC Error"}, program, Concat({Read(2), {0x15}})},  // answered with NAK
         {Op::Upload, {"--length", "1:2"}, {comm}, program, {}},
         {Op::Upload, {"--length", "1:0"}, {comm}, program, {}},
@@ -61,9 +63,12 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         {Op::Download, {"--reject-block", "2"}, {"BCC Error"}, taken, Written(3 * 132)},
         {Op::Download, {"--ignore-block", "2"}, {"Timeout 4"}, taken, Written(3 * 132)},
         {Op::Download, {"--hangup-write", "2"}, {comm}, taken, Written(3 * 132)},
-        // Cancelled while waiting for the radio (silently), for a write acknowledgement, or while the radio
-        // is switched off for the alignment handshake (the merged image stays).
+        // Cancelled while waiting for the radio (silently), between two read or write blocks (silently),
+        // for a write acknowledgement, or while the radio is switched off for the alignment handshake
+        // (the merged image stays).
         {Op::Upload, {"--power-cycle", "600000"}, {}, program, {}, "switched off"},
+        {Op::Upload, {"--baud-timing", "--pause", "3:0:0"}, {}, program, {}, "read block 3 paused"},
+        {Op::Download, {"--late-ack", "2:50"}, {}, taken, {}, "write block 2 answered late"},
         {Op::Download, {"--ignore-block", "2"}, {comm}, taken, {}, "write block 2 received"},
         {Op::AlignEntry, {"--power-cycle", "2000"}, {}, merged, {}, "alignment requested"},
     };
