@@ -57,12 +57,6 @@ bool WaitReady(int fd, short events, Clock::time_point deadline) {
     }
 }
 
-// True when the terminal has been hung up: the far end of a pseudo-terminal closed, a USB adapter removed.
-bool HasHungUp(int fd) {
-    pollfd p{fd, POLLIN, 0};
-    return poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR)) != 0;
-}
-
 class TermiosDevice : public SerialDevice {
 public:
     ~TermiosDevice() override { Close(); }
@@ -178,8 +172,8 @@ public:
     bool TakeLineError() override {
         if (fd_ < 0) return false;
         const bool counted = CountersMoved();
-        const bool hangUp = !hangUpTold_ && (hungUp_ || HasHungUp(fd_));
-        hangUpTold_ = hangUpTold_ || hangUp;
+        const bool hangUp = hungUp_ && !hangUpTold_;
+        hangUpTold_ = hungUp_;
         return counted || hangUp;
     }
 
@@ -215,7 +209,8 @@ private:
     SerialTimeouts timeouts_;
     bool countersAvailable_ = false;
     serial_icounter_struct counters_{};
-    bool hungUp_ = false;      // a read found the line hung up
+    bool hungUp_ = false;      // a read found the line hung up (the far end of a pseudo-terminal closed,
+                               // a USB adapter removed)
     bool hangUpTold_ = false;  // TakeLineError has reported it
 };
 
