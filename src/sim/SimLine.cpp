@@ -71,6 +71,11 @@ void SimLine::WaitUntilTaken() {
     }
 }
 
+void SimLine::HangUp() {
+    ::close(farEndFd_);
+    ::close(fd_);
+}
+
 void SimLine::Send(std::uint8_t byte) { Put(byte, 'R'); }
 
 void SimLine::Send(const std::vector<std::uint8_t>& bytes) {

@@ -28,6 +28,9 @@ public:
     // radio does next meets the program in its next read.
     void WaitUntilTaken();
 
+    // Closes the terminal: the program's end of the line is hung up at once.
+    void HangUp();
+
     void Send(std::uint8_t byte);
     void Send(const std::vector<std::uint8_t>& bytes);
     // A line of text in the log, starting with "#".

@@ -254,10 +254,12 @@ void VirtualRadio::Save() {
 }
 
 void VirtualRadio::HangUp() {
-    // Hanging up a moment after the program has read everything meets it waiting in its next read.
+    // Hanging up a moment after the program has read everything meets it waiting in its next read (the
+    // moment lets the terminal hand over what it still holds).
     line_.WaitUntilTaken();
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
     line_.Note("hang-up");
+    line_.HangUp();
     std::exit(0);
 }
 

@@ -92,8 +92,9 @@ TEST(Transfer, SucceedsOnTheWire) {
         EXPECT_EQ(Tagged(log, 'P'), Concat({request, acks, c.sentAfterRead}));
         EXPECT_EQ(Tagged(log, 'R'), Concat({ready, Blocks(0x20, radioImage), c.receivedAfterRead}));
         if (c.switchedOn) { EXPECT_GE(SentAt(log, 0x70, 1) - SentAt(log, 0x20), 299.0); }
-        // A radio that answers the probe with its first byte gets 150 ms before the program reads on.
-        if (!c.switchedOn) { EXPECT_GE(SentAt(log, 0x06) - At(log, 'R', 0x20), 149.0); }
+        // A radio that answers the probe with its first byte gets 150 ms before the program reads on (the
+        // margin: the log may note a byte sent by the radio a little after it went out).
+        if (!c.switchedOn) { EXPECT_GE(SentAt(log, 0x06) - At(log, 'R', 0x20), 140.0); }
         // The fixed waits: 150 ms between the read and what follows, 100 ms after the write's wake-up byte.
         if (c.op != Op::Upload) { EXPECT_GE(SentAt(log, c.sentAfterRead[0]) - SentAt(log, 0x06, 31), 149.0); }
         if (c.op == Op::Download) { EXPECT_GE(SentAt(log, c.sentAfterRead[1]) - SentAt(log, 0x60), 99.0); }
