@@ -1,6 +1,7 @@
 #include "SimLine.h"
 
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,8 +25,8 @@ void WaitUntil(std::chrono::steady_clock::time_point moment) {
 
 }  // namespace
 
-SimLine::SimLine(int masterFd, bool baudTiming, bool echo, std::FILE* log)
-    : fd_(masterFd), baudTiming_(baudTiming), echo_(echo), log_(log), start_(Clock::now()), lineFree_(start_) {}
+SimLine::SimLine(int masterFd, int farEndFd, bool baudTiming, bool echo, std::FILE* log)
+    : fd_(masterFd), farEndFd_(farEndFd), baudTiming_(baudTiming), echo_(echo), log_(log), start_(Clock::now()), lineFree_(start_) {}
 
 std::optional<std::uint8_t> SimLine::Read(Clock::time_point deadline) {
     for (;;) {
@@ -60,6 +61,19 @@ std::uint8_t SimLine::ReadForever() {
 void SimLine::Ignore(Clock::time_point deadline) {
     while (Read(deadline)) {
     }
+}
+
+void SimLine::WaitUntilTaken() {
+    const auto deadline = Clock::now() + std::chrono::seconds(3);
+    int unread = 0;
+    while (ioctl(farEndFd_, FIONREAD, &unread) == 0 && unread > 0 && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void SimLine::HangUp() {
+    ::close(farEndFd_);
+    ::close(fd_);
 }
 
 void SimLine::Send(std::uint8_t byte) { Put(byte, 'R'); }

@@ -14,7 +14,8 @@ using Clock = std::chrono::steady_clock;
 
 class SimLine {
 public:
-    SimLine(int masterFd, bool baudTiming, bool echo, std::FILE* log);
+    // `farEndFd` is the terminal's other end, held open by the radio: it tells what the program has not read yet.
+    SimLine(int masterFd, int farEndFd, bool baudTiming, bool echo, std::FILE* log);
 
     // The next byte from the program, echoed, or nothing when `deadline` passed first.
     std::optional<std::uint8_t> Read(Clock::time_point deadline);
@@ -22,6 +23,13 @@ public:
     std::uint8_t ReadForever();
     // Reads and drops what the program sends until `deadline`.
     void Ignore(Clock::time_point deadline);
+
+    // Waits (a few seconds at most) until the program has read everything sent to it, so that what the
+    // radio does next meets the program in its next read.
+    void WaitUntilTaken();
+
+    // Closes the terminal: the program's end of the line is hung up at once.
+    void HangUp();
 
     void Send(std::uint8_t byte);
     void Send(const std::vector<std::uint8_t>& bytes);
@@ -33,6 +41,7 @@ private:
     void Log(char tag, std::uint8_t byte);
 
     int fd_;
+    int farEndFd_;
     bool baudTiming_;
     bool echo_;
     std::FILE* log_;

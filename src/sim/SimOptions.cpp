@@ -1,7 +1,8 @@
 #include "SimOptions.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
+#include <initializer_list>
 
 namespace tarn::sim {
 
@@ -21,10 +22,13 @@ const char* const kSimUsage =
     "  --length B:L          read block B carries the length byte L\n"
     "  --bad-checksum B      read block B carries a wrong checksum\n"
     "  --cut B:K             read block B stops after its first K bytes\n"
-    "  --hangup B:K          read block B stops after K bytes and the radio hangs up\n"
+    "  --hangup B:K          read block B stops after K bytes and, once the program has read them, the\n"
+    "                        radio hangs up (0:0: instead of answering the request)\n"
+    "  --pause B:K:MS        read block B stops for MS ms after K bytes, once the program has read them\n"
     "  --reject-block N      answer written block N with 0x15\n"
     "  --ignore-block N      do not answer written block N\n"
-    "  --hangup-write N      hang up when written block N begins\n"
+    "  --late-ack N:MS       answer written block N after MS ms\n"
+    "  --hangup-write N      hang up instead of answering written block N\n"
     "  --model-id HHHH       image bytes 4..5 (hex)\n"
     "  --hardware-bits N     the low four bits of image byte 7\n";
 
@@ -38,11 +42,16 @@ bool ParseInt(const char* text, int base, int& out) {
     return true;
 }
 
-bool ParsePair(const char* text, int& a, int& b) {
-    const char* colon = std::strchr(text, ':');
-    if (!colon) return false;
-    const std::string first(text, colon);
-    return ParseInt(first.c_str(), 10, a) && ParseInt(colon + 1, 10, b);
+// Decimal numbers separated by colons, as many as `out` has.
+bool ParseNumbers(const char* text, std::initializer_list<int*> out) {
+    std::string rest = text;
+    std::size_t left = out.size();
+    for (int* number : out) {
+        const std::size_t colon = --left > 0 ? rest.find(':') : rest.size();
+        if (colon == std::string::npos || !ParseInt(rest.substr(0, colon).c_str(), 10, *number)) return false;
+        rest.erase(0, std::min(colon + 1, rest.size()));
+    }
+    return true;
 }
 
 }  // namespace
@@ -65,10 +74,12 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
         else if (arg == "--log") o.logPath = value;
         else if (arg == "--power-cycle") ok = ParseInt(value, 10, o.powerCycleMs);
         else if (arg == "--block-size") ok = ParseInt(value, 10, o.blockSize) && o.blockSize >= 1 && o.blockSize <= 253;
-        else if (arg == "--length") ok = ParsePair(value, o.lengthBlock, o.lengthValue) && o.lengthValue <= 255;
+        else if (arg == "--length") ok = ParseNumbers(value, {&o.lengthBlock, &o.lengthValue}) && o.lengthValue <= 255;
         else if (arg == "--bad-checksum") ok = ParseInt(value, 10, o.badChecksumBlock);
-        else if (arg == "--cut") ok = ParsePair(value, o.cut.block, o.cut.bytes);
-        else if (arg == "--hangup") ok = ParsePair(value, o.hangup.block, o.hangup.bytes);
+        else if (arg == "--cut") ok = ParseNumbers(value, {&o.cut.block, &o.cut.bytes});
+        else if (arg == "--hangup") ok = ParseNumbers(value, {&o.hangup.block, &o.hangup.bytes});
+        else if (arg == "--pause") ok = ParseNumbers(value, {&o.pause.block, &o.pause.bytes, &o.pause.ms});
+        else if (arg == "--late-ack") ok = ParseNumbers(value, {&o.lateAck.block, &o.lateAck.ms});
         else if (arg == "--reject-block") ok = ParseInt(value, 10, o.rejectBlock);
         else if (arg == "--ignore-block") ok = ParseInt(value, 10, o.ignoreBlock);
         else if (arg == "--hangup-write") ok = ParseInt(value, 10, o.hangupWriteBlock);

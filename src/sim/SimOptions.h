@@ -11,6 +11,19 @@ struct BlockCut {
     int bytes = 0;
 };
 
+// A read block that stops for `ms` after its first `bytes` bytes, once the program has read them.
+struct BlockPause {
+    int block = -1;
+    int bytes = 0;
+    int ms = 0;
+};
+
+// A written block answered `ms` late.
+struct LateAnswer {
+    int block = -1;
+    int ms = 0;
+};
+
 struct SimOptions {
     std::string imagePath;  // empty: the built-in image
     std::string outPath;    // where a written image (and alignment writes) are saved
@@ -26,10 +39,12 @@ struct SimOptions {
     int lengthValue = 0;
     int badChecksumBlock = -1;
     BlockCut cut;
-    BlockCut hangup;
+    BlockCut hangup;  // the radio hangs up once the program has read the block's first bytes
+    BlockPause pause;
     int rejectBlock = -1;
     int ignoreBlock = -1;
-    int hangupWriteBlock = -1;
+    int hangupWriteBlock = -1;  // hang up instead of answering this written block
+    LateAnswer lateAck;
     std::optional<int> modelId;       // bytes 4..5
     std::optional<int> hardwareBits;  // low four bits of byte 7
 };

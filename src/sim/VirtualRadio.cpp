@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "model/ImageChecksum.h"
 #include "model/SafeFileWrite.h"
@@ -106,14 +108,23 @@ void VirtualRadio::SendImage() {
     const int blocks = ReadBlockCount();
     for (int n = 0; n < blocks; ++n) {
         const auto block = ReadBlock(n);
-        for (const BlockCut& cut : {options_.cut, options_.hangup}) {
-            if (cut.block != n) continue;
-            line_.Send(std::vector<std::uint8_t>(block.begin(), block.begin() + std::min<std::size_t>(cut.bytes, block.size())));
-            if (&cut == &options_.hangup) HangUp();
+        const auto head = [&block](int bytes) { return block.begin() + std::min<long>(bytes, static_cast<long>(block.size())); };
+        if (n == options_.cut.block || n == options_.hangup.block) {
+            const bool hangUp = n == options_.hangup.block;
+            line_.Send({block.begin(), head(hangUp ? options_.hangup.bytes : options_.cut.bytes)});
             line_.Note("read block " + std::to_string(n) + " cut");
+            if (hangUp) HangUp();
             return;
         }
-        line_.Send(block);
+        if (n == options_.pause.block) {
+            line_.Send({block.begin(), head(options_.pause.bytes)});
+            line_.WaitUntilTaken();
+            line_.Note("read block " + std::to_string(n) + " paused");
+            std::this_thread::sleep_for(std::chrono::milliseconds(options_.pause.ms));
+            line_.Send({head(options_.pause.bytes), block.end()});
+        } else {
+            line_.Send(block);
+        }
         const auto answer = line_.ReadWithin(kByteWaitMs);
         if (answer != kAck) {
             line_.Note("read block " + std::to_string(n) + " not acknowledged");
@@ -131,7 +142,6 @@ void VirtualRadio::ReceiveImage() {
         std::vector<std::uint8_t> block;
         const auto command = line_.ReadWithin(kByteWaitMs);
         if (!command) return;
-        if (n == options_.hangupWriteBlock) HangUp();
         block.push_back(*command);
         const auto length = line_.ReadWithin(kByteWaitMs);
         if (!length || *length < 2) return;
@@ -149,6 +159,7 @@ void VirtualRadio::ReceiveImage() {
             line_.Note(name + " received, not answering");
             return;
         }
+        if (n == options_.hangupWriteBlock) HangUp();
         if (n == options_.rejectBlock || Sum(block) != checksum || count > kImageSize - position) {
             line_.Note(name + " rejected");
             line_.Send(kNak);
@@ -156,6 +167,10 @@ void VirtualRadio::ReceiveImage() {
         }
         std::copy(block.begin() + 3, block.end(), incoming.begin() + static_cast<long>(position));
         position += count;
+        if (n == options_.lateAck.block) {
+            line_.Note(name + " answered late");
+            std::this_thread::sleep_for(std::chrono::milliseconds(options_.lateAck.ms));
+        }
         line_.Send(kAck);
     }
     memory_ = incoming;
@@ -230,7 +245,12 @@ void VirtualRadio::Save() {
 }
 
 void VirtualRadio::HangUp() {
+    // Hanging up a moment after the program has read everything meets it waiting in its next read (the
+    // moment lets the terminal hand over what it still holds).
+    line_.WaitUntilTaken();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
     line_.Note("hang-up");
+    line_.HangUp();
     std::exit(0);
 }
 

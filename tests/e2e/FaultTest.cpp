@@ -38,7 +38,16 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         {Op::Upload, {"--cut", "1:3"}, {"Timeout 7"}, program, {}},
         {Op::Upload, {"--cut", "1:100"}, {"Timeout 7"}, program, {}},
         {Op::Upload, {"--cut", "1:131"}, {"Timeout 8"}, program, Read(1)},
-        {Op::Upload, {"--hangup", "5:40"}, {"Timeout 7"}, program, Read(5)},
+        // The radio hangs up, a line error, in each field of a read block: type, L, number, data, checksum.
+        {Op::Upload, {"--hangup", "0:1"}, {comm}, program, Read(0)},
+        {Op::Upload, {"--hangup", "1:0"}, {comm}, program, Read(1)},
+        {Op::Upload, {"--hangup", "1:1"}, {comm}, program, Read(1)},
+        {Op::Upload, {"--hangup", "1:2"}, {comm}, program, Read(1)},
+        {Op::Upload, {"--hangup", "1:3"}, {comm}, program, Read(1)},
+        {Op::Upload, {"--hangup", "1:100"}, {comm}, program, Read(1)},
+        {Op::Upload, {"--hangup", "1:131"}, {comm}, program, Read(1)},
+        // A pause inside a 16-byte piece of data longer than the 100 ms allowed between two bytes.
+        {Op::Upload, {"--pause", "1:20:165"}, {"Timeout 7"}, program, Read(1)},
         {Op::Upload, {"--bad-checksum", "2"}, {"BCC Error"}, program, Concat({Read(2), {0x15}})},  // answered with NAK
         {Op::Upload, {"--length", "1:2"}, {comm}, program, {}},
         {Op::Upload, {"--length", "1:0"}, {comm}, program, {}},
@@ -50,13 +59,16 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         // The hardware bits are checked after the read: nothing more is sent, the firmware bytes are taken.
         {Op::Download, {"--hardware-bits", "5"}, {mismatch}, taken, Read(32)},
         {Op::AlignEntry, {"--hardware-bits", "5"}, {mismatch}, taken, Read(32)},
-        // Write block 2 refused, never answered, or the radio gone once it began (132 bytes a block).
+        // Write block 2 refused, never answered, or the radio gone instead of answering (132 bytes a block).
         {Op::Download, {"--reject-block", "2"}, {"BCC Error"}, taken, Written(3 * 132)},
         {Op::Download, {"--ignore-block", "2"}, {"Timeout 4"}, taken, Written(3 * 132)},
-        {Op::Download, {"--hangup-write", "2"}, {"Timeout 4"}, taken, Written(2 * 132 + 1)},
-        // Cancelled while waiting for the radio (silently), for a write acknowledgement, or while the radio
-        // is switched off for the alignment handshake (the merged image stays).
+        {Op::Download, {"--hangup-write", "2"}, {comm}, taken, Written(3 * 132)},
+        // Cancelled while waiting for the radio (silently), between two read or write blocks (silently),
+        // for a write acknowledgement, or while the radio is switched off for the alignment handshake
+        // (the merged image stays).
         {Op::Upload, {"--power-cycle", "600000"}, {}, program, {}, "switched off"},
+        {Op::Upload, {"--baud-timing", "--pause", "3:0:0"}, {}, program, {}, "read block 3 paused"},
+        {Op::Download, {"--late-ack", "2:50"}, {}, taken, {}, "write block 2 answered late"},
         {Op::Download, {"--ignore-block", "2"}, {comm}, taken, {}, "write block 2 received"},
         {Op::AlignEntry, {"--power-cycle", "2000"}, {}, merged, {}, "alignment requested"},
     };
@@ -93,11 +105,15 @@ TEST(LinkFaults, APortThatCannotBeOpenedIsToldWithTheReason) {
     EXPECT_EQ(out.image, ProgramImage());
 }
 
-TEST(LinkFaults, AMissingEchoWhileCompletingTheHandshakeAsksToCheckTheLead) {
-    // Switched on once the program listens (after its silent probe of 2 x 155 ms).
-    SimRadio radio({"--no-echo", "--power-cycle", "800"});
-    const JobOutcome out = RunningJob({Op::Upload, radio.Port()}, ProgramImage()).Finish();
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Check that lead is connected to COM " + radio.Port()});
+TEST(LinkFaults, ALeadThatFailsWhileFindingTheRadioAsksToCheckIt) {
+    // No echo once the radio is switched on (after the silent probe of 2 x 155 ms), or the line hung up
+    // while the first probe waits for its answer.
+    for (const auto& options : {std::vector<std::string>{"--no-echo", "--power-cycle", "800"}, {"--hangup", "0:0"}}) {
+        SCOPED_TRACE(options[0]);
+        SimRadio radio(options);
+        const JobOutcome out = RunningJob({Op::Upload, radio.Port()}, ProgramImage()).Finish();
+        EXPECT_EQ(out.messages, std::vector<std::string>{"Check that lead is connected to COM " + radio.Port()});
+    }
 }
 
 }  // namespace

@@ -21,13 +21,15 @@ bool EveryByteEchoed(const std::vector<LogEntry>& log) {
     return Tagged(log, 'E') == Tagged(log, 'P');
 }
 
-// The time of the n-th byte (0-based) from the program with this value.
-double SentAt(const std::vector<LogEntry>& log, std::uint8_t byte, int n = 0) {
+// The time of the n-th byte (0-based) with this value and tag ('P' from the program, 'R' from the radio).
+double At(const std::vector<LogEntry>& log, char tag, std::uint8_t byte, int n = 0) {
     for (const auto& e : log) {
-        if (e.tag == 'P' && e.byte == byte && n-- == 0) return e.ms;
+        if (e.tag == tag && e.byte == byte && n-- == 0) return e.ms;
     }
     return -1000;
 }
+
+double SentAt(const std::vector<LogEntry>& log, std::uint8_t byte, int n = 0) { return At(log, 'P', byte, n); }
 
 std::vector<Event> ExpectedEvents(int caption, int range, const std::vector<int>& prompts, int last) {
     std::vector<Event> out{{Event::Caption, caption}, {Event::Range, range}, {Event::Prompt, prompts[0]}};
@@ -90,6 +92,9 @@ TEST(Transfer, SucceedsOnTheWire) {
         EXPECT_EQ(Tagged(log, 'P'), Concat({request, acks, c.sentAfterRead}));
         EXPECT_EQ(Tagged(log, 'R'), Concat({ready, Blocks(0x20, radioImage), c.receivedAfterRead}));
         if (c.switchedOn) { EXPECT_GE(SentAt(log, 0x70, 1) - SentAt(log, 0x20), 299.0); }
+        // A radio that answers the probe with its first byte gets 150 ms before the program reads on (the
+        // margin: the log may note a byte sent by the radio a little after it went out).
+        if (!c.switchedOn) { EXPECT_GE(SentAt(log, 0x06) - At(log, 'R', 0x20), 140.0); }
         // The fixed waits: 150 ms between the read and what follows, 100 ms after the write's wake-up byte.
         if (c.op != Op::Upload) { EXPECT_GE(SentAt(log, c.sentAfterRead[0]) - SentAt(log, 0x06, 31), 149.0); }
         if (c.op == Op::Download) { EXPECT_GE(SentAt(log, c.sentAfterRead[1]) - SentAt(log, 0x60), 99.0); }
@@ -116,6 +121,13 @@ TEST(Upload, AsksBeforeReplacingAModifiedDocument) {
         if (answer == Answer::Yes) messages.push_back("Upload is completed");
         EXPECT_EQ(out.messages, messages);
     }
+}
+
+TEST(Download, WaitsThirtyOneReceivesForTheAnswerToAWrittenBlock) {
+    // 31 receives of at least 155 ms each: an answer 3.5 s late is still in time.
+    SimRadio radio({"--late-ack", "2:3500"});
+    const JobOutcome out = RunningJob({Op::Download, radio.Port()}, ProgramImage()).Finish();
+    EXPECT_EQ(out.messages, std::vector<std::string>{"Download is completed"});
 }
 
 TEST(Upload, TakesBlocksOfAnySizeTheRadioChooses) {

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -169,7 +171,22 @@ RunningJob::RunningJob(const TransferRequest& request, const CloneImage& image, 
     job_.Start();
 }
 
-JobOutcome RunningJob::Finish() {
+JobOutcome RunningJob::Finish(std::chrono::seconds limit) {
+    const auto waitForEnd = [this](std::chrono::seconds seconds) {
+        const auto deadline = std::chrono::steady_clock::now() + seconds;
+        while (!events_.done && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return events_.done.load();
+    };
+    if (!waitForEnd(limit)) {
+        ADD_FAILURE() << "the transfer job did not end within " << limit.count() << " s; cancelling it";
+        job_.RequestCancel();
+        if (!waitForEnd(std::chrono::seconds(10))) {
+            std::fprintf(stderr, "the transfer job does not end even when cancelled; giving up\n");
+            std::abort();
+        }
+    }
     job_.Join();
     return {job_.Succeeded(), job_.ImageReplaced(), job_.RadioInAlignMode(), prompter_.Texts(), events_.events, image_};
 }

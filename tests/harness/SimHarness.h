@@ -3,6 +3,8 @@
 // tarn-cli run as a child process, and the images they move.
 #include <sys/types.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -65,14 +67,18 @@ struct Event {
     bool operator==(const Event&) const = default;
 };
 
-// Records what the job reports; read only after the job is joined.
+// Records what the job reports; read `events` only after the job is joined.
 struct RecordingEvents : JobEvents {
     std::vector<Event> events;
+    std::atomic<bool> done{false};
     void SetCaption(int id) override { events.push_back({Event::Caption, id}); }
     void SetGaugeRange(int blocks) override { events.push_back({Event::Range, blocks}); }
     void SetGaugePosition(int blocks) override { events.push_back({Event::Position, blocks}); }
     void ShowPrompt(int id) override { events.push_back({Event::Prompt, id}); }
-    void JobDone() override { events.push_back({Event::Done, 0}); }
+    void JobDone() override {
+        events.push_back({Event::Done, 0});
+        done = true;
+    }
 };
 
 struct JobOutcome {
@@ -90,7 +96,9 @@ public:
     RunningJob(const TransferRequest& request, const CloneImage& image, std::deque<Answer> answers = {});
     ~RunningJob() { job_.RequestCancel(); }
     void Cancel() { job_.RequestCancel(); }
-    JobOutcome Finish();
+    // Waits for the job's end. A job still running after `limit` fails the test and is cancelled; one
+    // that does not even end then stops the test program with a message rather than hang it.
+    JobOutcome Finish(std::chrono::seconds limit = std::chrono::seconds(30));
     ClonePort port;  // stays open after an alignment entry: the alignment commands use it
 
 private:

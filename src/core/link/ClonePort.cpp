@@ -40,12 +40,15 @@ PortRead ClonePort::ReadByte(std::uint8_t* byte, std::size_t* count) {
     if (device_->TakeLineError()) return PortRead::LineError;
     if (!device_->IsOpen()) return PortRead::Failed;
     *count = device_->Read(byte, 1);
+    // A line error during the read is why nothing came.
+    if (*count == 0 && device_->TakeLineError()) return PortRead::LineError;
     return PortRead::Ok;
 }
 
 PortRead ClonePort::Read(std::uint8_t* buffer, std::size_t count) {
     if (device_->TakeLineError()) return PortRead::LineError;
-    return device_->Read(buffer, count) == count ? PortRead::Ok : PortRead::Failed;
+    if (device_->Read(buffer, count) == count) return PortRead::Ok;
+    return device_->TakeLineError() ? PortRead::LineError : PortRead::Failed;
 }
 
 bool ClonePort::WriteEcho(std::uint8_t* buffer, std::size_t count) {

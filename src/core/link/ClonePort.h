@@ -25,7 +25,7 @@ struct PortState {
 
 enum class PortRead {
     Ok = 0,         // the read worked (ReadByte: the out count says whether a byte came)
-    LineError = 1,  // a line error was pending; it is cleared and nothing was read
+    LineError = 1,  // a line error was pending, or cut the read short; it is cleared and nothing was read
     Failed = 2,     // fewer bytes than requested
 };
 

@@ -39,7 +39,8 @@ public:
     virtual bool Write(const std::uint8_t* bytes, std::size_t count) = 0;
     // Blocks until `count` bytes arrived or a time-out ran out; returns the number of bytes read.
     virtual std::size_t Read(std::uint8_t* buffer, std::size_t count) = 0;
-    // True once for each new line error (framing, parity, overrun, break) since the last call.
+    // True once for each new line error (framing, parity, overrun, break, the line hung up) since the
+    // last call.
     virtual bool TakeLineError() = 0;
     virtual void PurgeInput() = 0;
     virtual void PurgeOutput() = 0;

@@ -1,5 +1,5 @@
 // The serial device on a POSIX terminal: termios for the line, poll() deadlines for the time-outs,
-// the driver's error counters for line errors.
+// the driver's error counters and hang-ups for line errors.
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <poll.h>
@@ -82,6 +82,8 @@ public:
             ioctl(fd, TIOCSSERIAL, &serial);
         }
         fd_ = fd;
+        hungUp_ = false;
+        hangUpTold_ = false;
         countersAvailable_ = ioctl(fd_, TIOCGICOUNT, &counters_) == 0;
         return 0;
     }
@@ -158,8 +160,9 @@ public:
                 if (WaitReady(fd_, POLLIN, deadline)) continue;
                 if (Clock::now() >= deadline) break;
             }
-            // The other end hung up (or the device failed): to the protocol that is a silent line, so
-            // the read still lasts its time-out and nobody spins on a dead port.
+            // The other end hung up (or the device failed): a line error, told once; after that the
+            // line is silent, and each read still lasts its time-out so that nobody spins on a dead port.
+            hungUp_ = true;
             std::this_thread::sleep_until(deadline);
             break;
         }
@@ -167,14 +170,11 @@ public:
     }
 
     bool TakeLineError() override {
-        if (fd_ < 0 || !countersAvailable_) return false;
-        serial_icounter_struct now{};
-        if (ioctl(fd_, TIOCGICOUNT, &now) != 0) return false;
-        const bool fresh = now.frame != counters_.frame || now.parity != counters_.parity ||
-                           now.overrun != counters_.overrun || now.brk != counters_.brk ||
-                           now.buf_overrun != counters_.buf_overrun;
-        counters_ = now;
-        return fresh;
+        if (fd_ < 0) return false;
+        const bool counted = CountersMoved();
+        const bool hangUp = hungUp_ && !hangUpTold_;
+        hangUpTold_ = hungUp_;
+        return counted || hangUp;
     }
 
     void PurgeInput() override {
@@ -195,10 +195,23 @@ public:
     }
 
 private:
+    bool CountersMoved() {
+        serial_icounter_struct now{};
+        if (!countersAvailable_ || ioctl(fd_, TIOCGICOUNT, &now) != 0) return false;
+        const bool moved = now.frame != counters_.frame || now.parity != counters_.parity ||
+                           now.overrun != counters_.overrun || now.brk != counters_.brk ||
+                           now.buf_overrun != counters_.buf_overrun;
+        counters_ = now;
+        return moved;
+    }
+
     int fd_ = -1;
     SerialTimeouts timeouts_;
     bool countersAvailable_ = false;
     serial_icounter_struct counters_{};
+    bool hungUp_ = false;      // a read found the line hung up (the far end of a pseudo-terminal closed,
+                               // a USB adapter removed)
+    bool hangUpTold_ = false;  // TakeLineError has reported it
 };
 
 }  // namespace

@@ -97,23 +97,33 @@ TEST_F(FrequencyRulesTest, ClampsSplitFrequenciesAndShiftOffsets) {
 }
 
 TEST_F(FrequencyRulesTest, BandDefaultsResetTheFieldsOfTheNewBand) {
-    ChannelEntry am = channel;
-    am.Band = kBandAm;
-    std::tie(am.Narrow, am.TxPower, am.ToneType, am.DcsIndex, am.Step, am.RxUnit) = std::tuple(1, 0, kToneDcs, 7, 0, 0);
-    std::tie(am.RxFrequency, am.ShiftMode, am.TxFrequency, am.ShiftOffset) = std::tuple(118010000, 3, 120000000, 600000);
-    ApplyBandDefaults(am, BandContext{settings, table});
-    EXPECT_EQ(std::tie(am.Narrow, am.TxPower, am.ToneType, am.DcsIndex, am.Step, am.RxUnit, am.ShiftMode),
-              std::tuple(0u, 1u, kToneNone, 0u, 5u, 1u, kShiftSimplex));
-    EXPECT_EQ(std::tie(am.RxFrequency, am.TxFrequency, am.ShiftOffset), std::tuple(118000000, 0, 0));
+    // Every band but the expansion band drops tones and shifts; each gets its own step and units.
+    for (auto [band, step, rx] : {std::tuple{kBandAm, 5u, 118000000}, {kBandWfm, 7u, 98100000}, {kBandWx, 5u, 162400000}}) {
+        ChannelEntry e = channel;
+        e.Band = band;
+        std::tie(e.Narrow, e.TxPower, e.ToneType, e.CtcssIndex, e.DcsIndex, e.Step, e.RxUnit, e.TxUnit) =
+            std::tuple(1, 0, kToneDcs, 4, 7, 0, 0, 0);
+        std::tie(e.RxFrequency, e.ShiftMode, e.TxFrequency, e.ShiftOffset) = std::tuple(rx + 10000, 1, 120000000, 600000);
+        ApplyBandDefaults(e, BandContext{settings, table});
+        EXPECT_EQ(std::tie(e.Band, e.Narrow, e.TxPower, e.ToneType, e.CtcssIndex, e.DcsIndex, e.Step, e.RxUnit, e.TxUnit),
+                  std::tuple(band, 0u, 1u, kToneNone, 0u, 0u, step, 1u, 1u)) << band;
+        // WX keeps its frequency as it is; the others are rounded to their new step.
+        EXPECT_EQ(std::tie(e.RxFrequency, e.ShiftMode, e.TxFrequency, e.ShiftOffset),
+                  std::tuple(band == kBandWx ? rx + 10000 : rx, kShiftSimplex, 0, 0)) << band;
+    }
 
     // The expansion band keeps tones and a Split, whose transmit frequency comes from the receive one.
     settings.GrayExpansion = 1;
-    ChannelEntry exp = channel;
-    exp.Band = kBandExp;
-    std::tie(exp.ToneType, exp.CtcssIndex, exp.RxFrequency, exp.ShiftMode) = std::tuple(kToneCtcss, 12, 145002000, 3);
-    ApplyBandDefaults(exp, BandContext{settings, table});
-    EXPECT_EQ(std::tie(exp.Step, exp.RxUnit, exp.ToneType, exp.CtcssIndex), std::tuple(0u, 0u, kToneCtcss, 12u));
-    EXPECT_EQ(std::tie(exp.RxFrequency, exp.TxFrequency), std::tuple(145000000, 145000000));
+    for (auto [shift, tx] : {std::pair{kShiftSplit, 145000000}, {kShiftPlus, 0}}) {
+        ChannelEntry exp = channel;
+        exp.Band = kBandExp;
+        std::tie(exp.ToneType, exp.CtcssIndex, exp.RxFrequency, exp.ShiftMode, exp.TxFrequency, exp.ShiftOffset) =
+            std::tuple(kToneCtcss, 12, 145002000, shift, 150000000, 600000);
+        ApplyBandDefaults(exp, BandContext{settings, table});
+        EXPECT_EQ(std::tie(exp.Step, exp.RxUnit, exp.ToneType, exp.CtcssIndex, exp.ShiftMode),
+                  std::tuple(0u, 0u, kToneCtcss, 12u, shift));
+        EXPECT_EQ(std::tie(exp.RxFrequency, exp.TxFrequency, exp.ShiftOffset), std::tuple(145000000, tx, 0)) << shift;
+    }
 }
 
 }  // namespace
