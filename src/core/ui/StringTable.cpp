@@ -41,7 +41,11 @@ constexpr Entry kStrings[] = {
     {106, "Download is completed"},
     {128, "TarnWin for Corvane (M)"},
     {135, "TarnWin for Corvane"},
+    {57344, "TarnWin"},
     {57345, "F1 for Help   F2 for Mode Change  F3 for DCS Complement   F10 for Menus"},
+    {59137, "CAP"},
+    {59138, "NUM"},
+    {59139, "SCRL"},
     {61442, "Save changes to %1?"},
 };
 
