@@ -1,5 +1,6 @@
 // The channel view: the grid's colours, the header panel, group switching with F2, Shift+F9 and redraws.
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTableView>
@@ -100,6 +101,22 @@ private slots:
                 QVERIFY2(view.Grid()->columnWidth(c) >= grid->sizeHintForColumn(c), qPrintable(QString::number(c)));
             }
         }
+    }
+
+    // A long printer or PDF file name stays inside its box: the other boxes keep their widths.
+    void LongHeaderValuesDoNotSqueezeTheOthers() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        test::ShownView shown(*app);
+        QLabel* serial = nullptr;
+        for (QLabel* label : shown.view.findChildren<QLabel*>()) {
+            if (label->text() == QStringLiteral("0B000000")) serial = label;
+        }
+        const int width = serial->width();
+        app->printerName = "PDF: " + std::string(200, 'x') + ".pdf";
+        shown.view.FillHeaderPanel();
+        QApplication::processEvents();
+        QCOMPARE(serial->width(), width);
     }
 
     // Every item of the tone and step lists shows whole and without scrolling ("12..." for 12.5k once).

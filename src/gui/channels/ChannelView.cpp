@@ -79,6 +79,9 @@ ChannelView::ChannelView(AppContext& app, QWidget* parent)
     auto* panelLayout = new QGridLayout(panel);
     for (int i = 0; i < 5; ++i) {
         values_[i] = SunkenLabel(panel);
+        // The boxes share the panel's width whatever they hold; a long printer or file name is cut at
+        // the box's edge and shown whole in its tooltip.
+        values_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         const int row = i / 3;
         const int column = (i % 3) * 2;
         panelLayout->addWidget(new QLabel(QString::fromLatin1(kPanelLabels[i]), panel), row, column);
@@ -170,6 +173,7 @@ void ChannelView::FillHeaderPanel() {
     values_[2]->setText(QString::fromStdString(PortNameOf(app_.settings)));
     values_[3]->setText(QString::fromStdString(FirmwareVersionText(image)));
     values_[4]->setText(QString::fromStdString(app_.printerName));
+    for (QLabel* value : values_) value->setToolTip(value->text());
 }
 
 void ChannelView::ToggleItem(int item) {
