@@ -43,7 +43,9 @@ std::vector<ChannelEntry> SampleChannels() {
     for (std::uint32_t i = 0; i < CtcssTones.size(); ++i) {
         add([&](ChannelEntry& e) { e.ToneType = kToneCtcss; e.CtcssIndex = i; });
     }
-    for (std::uint32_t i = 0; i < DcsCodes.size(); ++i) add([&](ChannelEntry& e) { e.ToneType = kToneDcs; e.DcsIndex = i; });
+    for (std::uint32_t i = 0; i < DcsCodes.size(); ++i) {
+        add([&](ChannelEntry& e) { e.ToneType = kToneDcs; e.DcsIndex = i; });
+    }
     for (std::uint32_t i = 0; i < StepNames.size(); ++i) add([&](ChannelEntry& e) { e.Step = i; });
     for (std::uint32_t i = 0; i < ShiftNames.size(); ++i) add([&](ChannelEntry& e) { e.ShiftMode = i; });
     for (std::uint32_t on = 0; on <= 1; ++on) {

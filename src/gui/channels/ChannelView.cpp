@@ -48,7 +48,8 @@ int ColumnPixels(const QTableView& grid, int column) {
     const int gridLine = grid.showGrid() ? 1 : 0;
     for (const std::string& text : ColumnTexts(column)) {
         cell.text = QString::fromStdString(text);
-        pixels = std::max(pixels, grid.style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), &grid).width() + gridLine);
+        const QSize size = grid.style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), &grid);
+        pixels = std::max(pixels, size.width() + gridLine);
     }
     const QHeaderView& header = *grid.horizontalHeader();
     const auto captionPixels = [&](std::string_view caption) {
