@@ -1,5 +1,7 @@
 // The channel view: the grid's colours, the header panel, group switching with F2, Shift+F9 and redraws.
 #include <QApplication>
+#include <QLabel>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -7,9 +9,22 @@
 #include "GuiTestSupport.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/ChannelView.h"
+#include "channels/PickListDialog.h"
 
 namespace tarn::gui {
 namespace {
+
+// The program's font at `scale` times its normal size for as long as it lives, as a user's display
+// scaling gives it.
+struct ScaledFont {
+    explicit ScaledFont(double scale) {
+        QFont font = normal;
+        font.setPointSizeF(normal.pointSizeF() * scale);
+        QApplication::setFont(font);
+    }
+    ~ScaledFont() { QApplication::setFont(normal); }
+    const QFont normal = QApplication::font();
+};
 
 QStringList RowTexts(const ChannelView& view, int row) {
     QStringList texts;
@@ -64,6 +79,65 @@ private slots:
         app->maintenanceMode = true;
         QTest::keyClick(shown.view.Grid(), Qt::Key_F9, Qt::ShiftModifier);
         QCOMPARE(asked.count(), 1);
+    }
+
+    // Nothing in the grid is cut short ("PMS..." for PMSU once), at the normal and a one and a half
+    // times larger font.
+    void EveryColumnIsAsWideAsItsWidestText() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        for (std::uint32_t s = 0; s < 70; ++s) {  // the MR channels through the widest values of each column
+            ChannelEntry& e = app->document.Channels().Entries[s];
+            std::tie(e.Empty, e.Mode, e.Band, e.Narrow, e.ToneType) = std::tuple(0, s % 5, s % 5, s % 2, s % 3);
+            std::tie(e.CtcssIndex, e.DcsIndex, e.Step, e.ShiftMode) = std::tuple(s % 50, s, s % 8, s % 4);
+            e.RxFrequency = e.TxFrequency = e.ShiftOffset = static_cast<std::int32_t>(s % 10) * 111111110;
+            SetTag(e, std::string(8, "WM@%"[s % 4]));
+        }
+        for (double scale : {1.0, 1.5}) {
+            ScaledFont font(scale);
+            ChannelView view(*app);  // not shown, so the size hints take in every row
+            const QAbstractItemView* grid = view.Grid();
+            for (int c = 0; c < 15; ++c) {
+                QVERIFY2(view.Grid()->columnWidth(c) >= grid->sizeHintForColumn(c), qPrintable(QString::number(c)));
+            }
+        }
+    }
+
+    // A long printer or PDF file name stays inside its box: the other boxes keep their widths.
+    void LongHeaderValuesDoNotSqueezeTheOthers() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        test::ShownView shown(*app);
+        QLabel* serial = nullptr;
+        for (QLabel* label : shown.view.findChildren<QLabel*>()) {
+            if (label->text() == QStringLiteral("0B000000")) serial = label;
+        }
+        const int width = serial->width();
+        app->printerName = "PDF: " + std::string(200, 'x') + ".pdf";
+        shown.view.FillHeaderPanel();
+        QApplication::processEvents();
+        QCOMPARE(serial->width(), width);
+    }
+
+    // Every item of the tone and step lists shows whole and without scrolling ("12..." for 12.5k once).
+    void PickListsShowEveryItemWhole() {
+        for (double scale : {1.0, 1.5}) {
+            ScaledFont font(scale);
+            CStepPickDlg step(10, 0);
+            CTonePickDlg ctcss(1, 0, 8);
+            CTonePickDlg dcs(2, 0, 8);
+            for (PickListDialog* dialog : std::initializer_list<PickListDialog*>{&step, &ctcss, &dcs}) {
+                dialog->show();
+                QListWidget* list = dialog->List();
+                for (int i = 0; i < list->count(); ++i) {
+                    const QRect rect = list->visualItemRect(list->item(i));
+                    const QString what = dialog->windowTitle() + ' ' + list->item(i)->text();
+                    const int needed = list->sizeHintForIndex(list->model()->index(i, 0)).width();
+                    QVERIFY2(rect.width() >= needed, qPrintable(what));
+                    QVERIFY2(list->viewport()->rect().contains(rect), qPrintable(what));
+                }
+            }
+        }
     }
 
     void RedrawAfterChangeSignalsTheAffectedCells() {

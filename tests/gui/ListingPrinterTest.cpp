@@ -1,5 +1,8 @@
 // Printing the listing into a PDF file under the offscreen platform, read back with pdftotext.
+#include <QDialogButtonBox>
+#include <QPrintDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
 #include "GuiTestSupport.h"
@@ -49,9 +52,8 @@ private slots:
         // The lines themselves are the core's; pdftotext guesses the blanks between words, so compare words.
         QVERIFY(text.simplified().contains(QStringLiteral("File Name: <none> Air Band Parameters")));
         QVERIFY(text.contains(QStringLiteral("CHANNEL DATA")));
-        // The job's end takes the printer used: a file has no printer name.
-        QCOMPARE(bench.app->printerName, std::string());
-        QCOMPARE(window.View()->HeaderValue(4), QString());
+        // The job's end takes the printer used into the header panel: for a file, its name.
+        QCOMPARE(window.View()->HeaderValue(4), QStringLiteral("PDF: listing.pdf"));
     }
 
     void PrintsOnlyThePagesChosen() {
@@ -63,6 +65,20 @@ private slots:
         QCOMPARE(text.count(QLatin1Char('\f')), 1);
         QVERIFY(text.contains(QStringLiteral("CHANNEL DATA")));
         QVERIFY(!text.contains(QStringLiteral("Molvaren")));
+    }
+
+    // Print Setup only chooses the printer, so its button must not promise to print.
+    void PrintSetupConfirmsWithOk() {
+        PdfBench bench(QStringLiteral("setup.pdf"));
+        ListingPrinter printer(*bench.app, nullptr);
+        QString button;
+        test::WhenDialogShows<QPrintDialog>([&button](QPrintDialog* dialog) {
+            auto* box = dialog->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly);
+            button = box->button(QDialogButtonBox::Ok)->text();
+            dialog->reject();
+        });
+        QVERIFY(!printer.Setup());
+        QCOMPARE(button, QStringLiteral("OK"));
     }
 
     void AFileThatCannotBeWrittenIsReported() {

@@ -1,10 +1,13 @@
 // The main window: title, command enabling, View > Item, the Visible and Configuration dialogs,
-// help keys, the file commands and closing with the save prompt.
+// help keys, the status bar, message boxes, the file commands and closing with the save prompt.
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +15,7 @@
 #include "GuiTestSupport.h"
 #include "app/CommandIds.h"
 #include "app/ConfigurationDialog.h"
+#include "app/GuiPrompter.h"
 #include "app/MainWindow.h"
 #include "app/VisibleDialog.h"
 #include "channels/ChannelView.h"
@@ -127,6 +131,41 @@ private slots:
         shown.window.Action(command::kHelpFinder)->trigger();
         QVERIFY(shown.opened.back().fragment().isEmpty());
         QVERIFY(shown.opened.back().path().endsWith(QStringLiteral("/doc/user-guide.html")));
+    }
+
+    // The status bar's panes from left to right: the message, CAP, NUM, SCRL and the clock. The lock
+    // panes follow the lock keys as the window receives them.
+    void StatusBarShowsTheLockKeysBetweenMessageAndClock() {
+        test::Workspace ws;
+        auto app = ws.MakeApp();
+        test::ShownWindow shown(*app);
+        const auto panes = [&] {
+            QList<QLabel*> labels = shown.window.statusBar()->findChildren<QLabel*>();
+            std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+            QStringList texts;
+            for (QLabel* label : labels) texts << label->text();
+            return texts.mid(1, 3);
+        };
+        QCOMPARE(panes(), (QStringList{"", "", ""}));
+        for (Qt::Key key : {Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock}) {
+            QTest::keyClick(shown.window.windowHandle(), key);
+        }
+        QCOMPARE(panes(), (QStringList{"CAP", "NUM", "SCRL"}));
+        QTest::keyClick(shown.window.windowHandle(), Qt::Key_CapsLock);
+        QCOMPARE(panes(), (QStringList{"", "NUM", "SCRL"}));
+        QCOMPARE(shown.window.statusBar()->findChildren<QLabel*>().size(), 5);
+    }
+
+    // Message boxes are titled with the program's name, not the executable's.
+    void MessageBoxesCarryTheProgramTitle() {
+        GuiPrompter prompter;
+        QString title;
+        test::WhenDialogShows<QMessageBox>([&title](QMessageBox* box) {
+            title = box->windowTitle();
+            box->accept();
+        });
+        prompter.Tell("Problem with COM port", MessageIcon::Stop);
+        QCOMPARE(title, QStringLiteral("TarnWin"));
     }
 
     // A port given on the command line is for that run: the next plain start uses the saved one.

@@ -4,21 +4,21 @@ namespace tarn {
 
 const std::array<GridColumn, kGridColumnCount>& GridColumns() {
     static constexpr std::array<GridColumn, kGridColumnCount> kColumns{{
-        {"", "Chn", 480, kAlwaysShown, "PMSL"},
-        {"", "Mode", 480, 0, "Mode"},
-        {"", "Wide", 480, 1, "Wide"},
-        {"", "TAG", 1080, 2, "MMMMMMMM"},
-        {"Frequency", "Receive", 1080, 3, "000.00000"},
-        {"Frequency", "Transmit", 1080, 3, "Transmit"},
-        {"Frequency", "Shift", 1080, 3, "000.00000"},
-        {"SUB AUDIO", "Type", 960, 4, "CTCSS"},
-        {"SUB AUDIO", "Dec/Enc", 960, 4, "Dec/Enc"},
-        {"Pwr", "Mode", 480, 5, "Mode"},
-        {"", "Step", 720, 6, "12.5k"},
-        {"Clk", "Sft", 480, 7, "Sft"},
-        {"Tag", "Alp", 480, 8, "Alp"},
-        {"", "SC", 480, 9, "SC"},
-        {"Rpt", "Sft", 960, 10, "Simplex"},
+        {"", "Chn", 480, kAlwaysShown},
+        {"", "Mode", 480, 0},
+        {"", "Wide", 480, 1},
+        {"", "TAG", 1080, 2},
+        {"Frequency", "Receive", 1080, 3},
+        {"Frequency", "Transmit", 1080, 3},
+        {"Frequency", "Shift", 1080, 3},
+        {"SUB AUDIO", "Type", 960, 4},
+        {"SUB AUDIO", "Dec/Enc", 960, 4},
+        {"Pwr", "Mode", 480, 5},
+        {"", "Step", 720, 6},
+        {"Clk", "Sft", 480, 7},
+        {"Tag", "Alp", 480, 8},
+        {"", "SC", 480, 9},
+        {"Rpt", "Sft", 960, 10},
     }};
     return kColumns;
 }

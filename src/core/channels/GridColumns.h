@@ -1,6 +1,6 @@
 #pragma once
 // The fifteen columns of the channel grid: their two header captions, widths, the visibility flag
-// (index into the program's ItemVisible settings) that shows or hides each, and their widest text.
+// (index into the program's ItemVisible settings) that shows or hides each.
 #include <array>
 #include <string_view>
 #include <vector>
@@ -16,7 +16,6 @@ struct GridColumn {
     std::string_view bottomCaption;  // header row 1
     int widthTwips;
     int flag;                        // ItemVisible index, or kAlwaysShown
-    std::string_view widestText;     // the widest text the column shows, for fonts wider than the table's
 };
 
 const std::array<GridColumn, kGridColumnCount>& GridColumns();

@@ -105,7 +105,11 @@ constexpr Entry kStrings[] = {
     {4875, "Edit TX LED COLOR<RED> (0-255 step 1)\n<ENTER>"},
     {4876, "Edit TX LED COLOR<GREEN> (0-255 step 1)\n<ENTER>"},
     {4877, "Edit TX LED COLOR<BLUE> (0-255 step 1)\n<ENTER>"},
+    {57344, "TarnWin"},
     {57345, "F1 for Help   F2 for Mode Change  F3 for DCS Complement   F10 for Menus"},
+    {59137, "CAP"},
+    {59138, "NUM"},
+    {59139, "SCRL"},
     {59143, "[ Key Operation ]"},
     {61442, "Save changes to %1?"},
 };

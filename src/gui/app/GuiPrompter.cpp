@@ -1,9 +1,11 @@
 #include "app/GuiPrompter.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+
+#include "app/AppStrings.h"
+#include "app/StringText.h"
 
 namespace tarn::gui {
 namespace {
@@ -20,7 +22,7 @@ QMessageBox::Icon ToIcon(MessageIcon icon) {
 
 Answer Run(QWidget* parent, const std::string& text, MessageIcon icon, QMessageBox::StandardButtons buttons,
            QMessageBox::StandardButton escape) {
-    QMessageBox box(ToIcon(icon), QApplication::applicationDisplayName(), ToDisplayText(text), buttons, parent);
+    QMessageBox box(ToIcon(icon), ProgramTitle(), ToDisplayText(text), buttons, parent);
     box.setEscapeButton(escape);
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
@@ -42,6 +44,8 @@ QFileDialog* MakeDialog(QWidget* parent, const FileDialogRequest& request, QFile
 }
 
 }  // namespace
+
+QString ProgramTitle() { return StringText(app_strings::kProgramTitle); }
 
 QString ToDisplayText(const std::string& text) {
     QString s = QString::fromStdString(text);
@@ -84,7 +88,7 @@ std::optional<std::string> GuiPrompter::ChooseFileToSave(const FileDialogRequest
         const QString path = dialog->selectedFiles().first();
         if (request.promptCreate && !QFileInfo::exists(path)) {
             const auto answer = QMessageBox::question(
-                parent_, QStringLiteral("Save As"),
+                parent_, ProgramTitle(),
                 QStringLiteral("%1 does not exist.\nDo you want to create it?").arg(QFileInfo(path).fileName()));
             if (answer != QMessageBox::Yes) continue;
         }

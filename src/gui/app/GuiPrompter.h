@@ -23,6 +23,8 @@ private:
     QPointer<QWidget> parent_;
 };
 
+// The title of every message box the program shows: the program's name from the string table.
+QString ProgramTitle();
 // "\r\n" of the string table becomes a line break.
 QString ToDisplayText(const std::string& text);
 // "Tarn Files(*.TRN)|*.TRN||" becomes the dialog's name filter "Tarn Files(*.TRN)".

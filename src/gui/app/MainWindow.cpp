@@ -23,9 +23,12 @@
 #include "app/ClockText.h"
 #include "app/CommandIds.h"
 #include "app/ConfigurationDialog.h"
+#include "app/GuiPrompter.h"
 #include "app/HelpContext.h"
 #include "app/HelpContextProperty.h"
 #include "app/ItemTexts.h"
+#include "app/LockKeyPanes.h"
+#include "app/StringText.h"
 #include "app/ToolbarIcons.h"
 #include "app/VisibleDialog.h"
 #include "app/TransferCommand.h"
@@ -33,15 +36,9 @@
 #include "channels/ChannelView.h"
 #include "link/AccessGauge.h"
 #include "print/ListingPrinter.h"
-#include "ui/StringTable.h"
 
 namespace tarn::gui {
 namespace {
-
-QString Str(int id) {
-    const std::string_view s = LoadString(id);
-    return QString::fromLatin1(s.data(), static_cast<int>(s.size()));
-}
 
 QString Latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
 
@@ -72,16 +69,13 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     PlaceOnScreen();
 
     helpOpener_ = [this](const QUrl& url) {
+        const std::string path = url.toLocalFile().toStdString();
         if (!QFileInfo::exists(url.toLocalFile())) {
-            QMessageBox::warning(this, Str(app_strings::kTitle),
-                                 QStringLiteral("The user guide is missing:\n%1").arg(url.toLocalFile()));
-            return;
-        }
-        if (!QDesktopServices::openUrl(url)) {
-            QMessageBox::information(this, Str(app_strings::kTitle),
-                                     QStringLiteral("No web browser could be started to show the user guide.\n"
-                                                    "Open it in a browser yourself:\n%1")
-                                         .arg(url.toLocalFile()));
+            app_.prompter.Tell("The user guide is missing:\n" + path, MessageIcon::Exclamation);
+        } else if (!QDesktopServices::openUrl(url)) {
+            app_.prompter.Tell("No web browser could be started to show the user guide.\n"
+                               "Open it in a browser yourself:\n" + path,
+                               MessageIcon::Information);
         }
     };
     qApp->installEventFilter(this);
@@ -227,11 +221,13 @@ void MainWindow::CreateToolBar() {
 }
 
 void MainWindow::CreateStatusBar() {
-    idleLabel_ = new QLabel(Str(app_strings::kIdleMessage), this);
+    idleLabel_ = new QLabel(StringText(app_strings::kIdleMessage), this);
     clockLabel_ = new QLabel(this);
     clockLabel_->setAlignment(Qt::AlignCenter);
+    clockLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     clockLabel_->setMinimumWidth(clockLabel_->fontMetrics().horizontalAdvance(QStringLiteral(" 00:00 ")) + 8);
     statusBar()->addWidget(idleLabel_, 1);
+    new LockKeyPanes(statusBar());
     statusBar()->addPermanentWidget(clockLabel_);
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this] {
@@ -296,7 +292,7 @@ void MainWindow::RefreshAllViews() { view_->Refresh(); }
 
 void MainWindow::TitleChanged(const std::string& title) {
     const int titleId = app_.maintenanceMode ? app_strings::kMaintenanceTitle : app_strings::kTitle;
-    setWindowTitle(QString::fromStdString(title) + QStringLiteral(" - ") + Str(titleId));
+    setWindowTitle(QString::fromStdString(title) + QStringLiteral(" - ") + StringText(titleId));
 }
 
 void MainWindow::ChooseCommandTable() {
@@ -393,7 +389,7 @@ void MainWindow::RequestHelp(int context) {
 }
 
 void MainWindow::OnAbout() {
-    QMessageBox::about(this, QStringLiteral("About Tarn"),
+    QMessageBox::about(this, QStringLiteral("About ") + ProgramTitle(),
                        QStringLiteral("<h3>Tarn %1</h3>"
                                       "<p>Programming software for the Corvane handheld air-band transceiver.</p>"
                                       "<p>Reads the radio over its programming cable, edits its channels and "

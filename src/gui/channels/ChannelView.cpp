@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -14,6 +16,7 @@
 #include "channels/ChannelTableModel.h"
 #include "channels/GridClipboard.h"
 #include "channels/GridEditing.h"
+#include "channels/GridColumnTexts.h"
 #include "channels/GridColumns.h"
 #include "channels/GridHeader.h"
 #include "channels/InCellEditor.h"
@@ -25,6 +28,8 @@ namespace {
 constexpr const char* kModelName = "Corvane";
 constexpr const char* kPanelLabels[5] = {"Serial No", "ProductType", "COM Port", "FW Version", "Printer"};
 
+QString Latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
+
 QLabel* SunkenLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -32,16 +37,37 @@ QLabel* SunkenLabel(QWidget* parent) {
     return label;
 }
 
-}  // namespace
-
-int ColumnPixels(int column, const QFontMetrics& metrics) {
-    // Fifteen twips to the pixel, widened where this font needs more room for the column's widest text.
-    const GridColumn& c = GridColumns()[column];
-    const int fromTwips = c.widthTwips / kTwipsPerPixel;
-    const int needed =
-        metrics.horizontalAdvance(QString::fromLatin1(c.widestText.data(), static_cast<int>(c.widestText.size()))) + 8;
-    return std::max(fromTwips, needed);
+int ColumnPixels(const QTableView& grid, int column) {
+    // Fifteen twips to the pixel, widened where the grid's font and style need more room for a text
+    // of the column's cells or its captions.
+    int pixels = GridColumns()[column].widthTwips / kTwipsPerPixel;
+    QStyleOptionViewItem cell;
+    cell.initFrom(&grid);
+    cell.font = grid.font();
+    cell.features = QStyleOptionViewItem::HasDisplay;
+    const int gridLine = grid.showGrid() ? 1 : 0;
+    for (const std::string& text : ColumnTexts(column)) {
+        cell.text = QString::fromStdString(text);
+        const QSize size = grid.style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), &grid);
+        pixels = std::max(pixels, size.width() + gridLine);
+    }
+    const QHeaderView& header = *grid.horizontalHeader();
+    const auto captionPixels = [&](std::string_view caption) {
+        const int margin = header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+        return header.fontMetrics().horizontalAdvance(Latin1(caption)) + 2 * margin;
+    };
+    pixels = std::max(pixels, captionPixels(GridColumns()[column].bottomCaption));
+    // A caption over several columns takes its share of each.
+    for (const HeaderSpan& span : TopHeaderSpans()) {
+        if (column >= span.first && column <= span.last) {
+            const int share = span.last - span.first + 1;
+            pixels = std::max(pixels, (captionPixels(span.caption) + share - 1) / share);
+        }
+    }
+    return pixels;
 }
+
+}  // namespace
 
 ChannelView::ChannelView(AppContext& app, QWidget* parent)
     : QWidget(parent),
@@ -54,6 +80,9 @@ ChannelView::ChannelView(AppContext& app, QWidget* parent)
     auto* panelLayout = new QGridLayout(panel);
     for (int i = 0; i < 5; ++i) {
         values_[i] = SunkenLabel(panel);
+        // The boxes share the panel's width whatever they hold; a long printer or file name is cut at
+        // the box's edge and shown whole in its tooltip.
+        values_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         const int row = i / 3;
         const int column = (i % 3) * 2;
         panelLayout->addWidget(new QLabel(QString::fromLatin1(kPanelLabels[i]), panel), row, column);
@@ -119,11 +148,10 @@ bool ChannelView::Paste() { return clipboard_->Paste(); }
 
 void ChannelView::ApplyColumnWidths() {
     grid_->ensurePolished();  // the widths follow the font the grid is finally drawn with
-    const QFontMetrics metrics = grid_->fontMetrics();
     for (int c = 0; c < kGridColumnCount; ++c) {
         const int twips = ColumnWidthTwips(c, app_.settings.itemVisible);
         grid_->setColumnHidden(c, twips == 0);
-        if (twips) grid_->setColumnWidth(c, ColumnPixels(c, metrics));
+        if (twips) grid_->setColumnWidth(c, ColumnPixels(*grid_, c));
     }
 }
 
@@ -146,6 +174,7 @@ void ChannelView::FillHeaderPanel() {
     values_[2]->setText(QString::fromStdString(PortNameOf(app_.settings)));
     values_[3]->setText(QString::fromStdString(FirmwareVersionText(image)));
     values_[4]->setText(QString::fromStdString(app_.printerName));
+    for (QLabel* value : values_) value->setToolTip(value->text());
 }
 
 void ChannelView::ToggleItem(int item) {

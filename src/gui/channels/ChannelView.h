@@ -64,7 +64,4 @@ private:
     std::unique_ptr<GridClipboard> clipboard_;
 };
 
-// The pixel width of grid column `column` when shown, for the grid's font.
-int ColumnPixels(int column, const QFontMetrics& metrics);
-
 }  // namespace tarn::gui

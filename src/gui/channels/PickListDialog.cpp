@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/HelpContextProperty.h"
 
@@ -10,7 +11,7 @@ namespace tarn::gui {
 namespace {
 
 constexpr int kColumnHelpBase = 300;
-constexpr int kListHeightRows = 10;
+constexpr int kMostRows = 10;
 
 }  // namespace
 
@@ -23,13 +24,13 @@ PickListDialog::PickListDialog(const PickList& list, int column, QWidget* parent
     list_->setFlow(QListView::TopToBottom);
     list_->setWrapping(true);
     list_->setResizeMode(QListView::Adjust);
-    list_->setUniformItemSizes(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (std::string_view item : list.items) {
         list_->addItem(QString::fromLatin1(item.data(), static_cast<int>(item.size())));
     }
-    const int rowHeight = list_->fontMetrics().height() + 4;
-    list_->setMinimumSize(list_->fontMetrics().horizontalAdvance(QStringLiteral("000.0")) * 6, rowHeight * kListHeightRows);
+    FitListToItems();
     if (list.selected) {
         list_->setCurrentRow(*list.selected);
     } else {
@@ -42,8 +43,23 @@ PickListDialog::PickListDialog(const PickList& list, int column, QWidget* parent
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_, 1);
+    layout->addWidget(list_, 0, Qt::AlignHCenter);
     layout->addWidget(buttons);
+}
+
+void PickListDialog::FitListToItems() {
+    // Every column as wide as the widest item in the list's own font and style, and room for all
+    // columns, so that nothing is cut short or scrolled out of sight.
+    list_->ensurePolished();
+    const int count = list_->count();
+    QSize cell(1, 1);
+    for (int i = 0; i < count; ++i) cell = cell.expandedTo(list_->sizeHintForIndex(list_->model()->index(i, 0)));
+    list_->setGridSize(cell);
+    const int rows = std::clamp(count, 1, kMostRows);
+    const int columns = std::max(1, (count + rows - 1) / rows);
+    // The list view wraps to a new column unless an item ends before the viewport's last pixel.
+    const int frame = 2 * list_->frameWidth() + 1;
+    list_->setFixedSize(columns * cell.width() + frame, rows * cell.height() + frame);
 }
 
 int PickListDialog::SelectedRow() const {

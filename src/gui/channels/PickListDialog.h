@@ -18,6 +18,8 @@ public:
     QListWidget* List() const { return list_; }
 
 private:
+    void FitListToItems();
+
     QListWidget* list_;
 };
 

@@ -1,10 +1,13 @@
 #include "print/ListingPrinter.h"
 
+#include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <algorithm>
 
 #include "app/AppContext.h"
@@ -52,7 +55,9 @@ QString OutputText(const QPrinter& printer) {
 }  // namespace
 
 QString ShownPrinterName(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName() : QString();
+    if (printer.outputFormat() == QPrinter::NativeFormat) return printer.printerName();
+    if (printer.outputFileName().isEmpty()) return {};
+    return QStringLiteral("PDF: ") + QFileInfo(printer.outputFileName()).fileName();
 }
 
 ListingPrinter::ListingPrinter(AppContext& app, QWidget* dialogParent)
@@ -80,6 +85,10 @@ void ListingPrinter::Preview() {
 bool ListingPrinter::Setup() {
     QPrintDialog dialog(&printer_, dialogParent_);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    // The dialog only chooses: nothing is printed when it closes.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    }
     if (dialog.exec() != QDialog::Accepted) return false;
     TakePrinterName(printer_);
     return true;

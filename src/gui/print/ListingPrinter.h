@@ -39,7 +39,8 @@ private:
     QPrinter printer_{QPrinter::HighResolution};
 };
 
-// The name shown for `printer`: the printer's name, or nothing when the output goes to a file.
+// The name shown for `printer`: the printer's name, or "PDF: " and the file's name when the output
+// goes to a PDF file (nothing while no file is chosen).
 QString ShownPrinterName(const QPrinter& printer);
 
 }  // namespace tarn::gui

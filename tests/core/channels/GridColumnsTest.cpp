@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "channels/GridColumnTexts.h"
+
 namespace tarn {
 namespace {
 
@@ -19,6 +23,19 @@ TEST(GridColumns, TopCaptionsMergeOverEqualNeighbours) {
         merged += std::to_string(s.first) + "-" + std::to_string(s.last) + std::string(s.caption) + " ";
     }
     EXPECT_EQ(merged, "0-3 4-6Frequency 7-8SUB AUDIO 9-9Pwr 10-10 11-11Clk 12-12Tag 13-13 14-14Rpt ");
+}
+
+// The columns are sized to these texts, so the rare and the widest ones must be among them.
+TEST(GridColumns, ColumnTextsHoldEveryKindOfCellText) {
+    const std::pair<int, std::string> cases[] = {
+        {0, "PMSU"}, {0, "  90"}, {2, "N"}, {3, "WWWWWWWW"}, {5, "888.88888"}, {6, "----------"},
+        {8, "254.1"}, {8, "754"}, {10, "12.5k"}, {11, "-"}, {14, "Simplex"},
+    };
+    for (const auto& [column, text] : cases) {
+        const auto& texts = ColumnTexts(column);
+        EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << column << " " << text;
+    }
+    EXPECT_TRUE(ColumnTexts(15).empty());
 }
 
 }  // namespace
