@@ -113,6 +113,9 @@ constexpr Entry kStrings[] = {
     {59143, "[ Key Operation ]"},
     {61442, "Save changes to %1?"},
 };
+// Looked up by binary search: an entry out of order or twice would hide others.
+static_assert(std::adjacent_find(std::begin(kStrings), std::end(kStrings),
+                                 [](const Entry& a, const Entry& b) { return a.id >= b.id; }) == std::end(kStrings));
 
 }  // namespace
 
