@@ -32,6 +32,7 @@
 #include "channels/ChannelView.h"
 #include "link/AccessGauge.h"
 #include "print/ListingPrinter.h"
+#include "settings/SettingsCommands.h"
 #include "ui/StringTable.h"
 
 namespace tarn::gui {
@@ -165,8 +166,8 @@ void MainWindow::CreateMenus() {
     }
 
     QMenu* commonMenu = menuBar()->addMenu(QStringLiteral("&Common"));
-    AddCommand(commonMenu, kSystem, QStringLiteral("&System..."), &MainWindow::OnLaterCommand);
-    AddCommand(commonMenu, kCommon, QStringLiteral("&Common..."), &MainWindow::OnLaterCommand);
+    AddCommand(commonMenu, kSystem, QStringLiteral("&System..."), &MainWindow::OnSystem);
+    AddCommand(commonMenu, kCommon, QStringLiteral("&Common..."), &MainWindow::OnCommon);
     AddCommand(commonMenu, kVfoHome, QStringLiteral("&VFO && HOME..."), &MainWindow::OnLaterCommand);
 
     QMenu* radioMenu = menuBar()->addMenu(QStringLiteral("&Radio"));
@@ -346,6 +347,16 @@ void MainWindow::OnConfigure() {
     Refresh(2);
 }
 
+void MainWindow::OnSystem() {
+    RunSystemCommand(app_.document, app_.maintenanceMode, this);
+    Refresh(1);
+}
+
+void MainWindow::OnCommon() {
+    RunCommonCommand(app_.document, this);
+    Refresh(1);
+}
+
 void MainWindow::OnUpload() { RunTransfer(TransferOperation::Upload); }
 void MainWindow::OnDownload() { RunTransfer(TransferOperation::Download); }
 
@@ -408,7 +419,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             // Shift+F1 does nothing; F1 asks for the help of the window in front.
             if (key->modifiers() & Qt::ShiftModifier) return true;
             QWidget* active = QApplication::activeWindow();
-            const QVariant own = active ? active->property(kHelpContextProperty) : QVariant();
+            QWidget* focus = QApplication::focusWidget();
+            const QVariant own = HelpContextOf(focus ? focus : active);
             if (own.isValid()) {
                 RequestHelp(own.toInt());
             } else if (active == this) {
