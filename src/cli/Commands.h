@@ -24,5 +24,7 @@ int RunInfo(const Args& args);
 int RunListing(const Args& args);
 int RunUpload(const Args& args);
 int RunDownload(const Args& args);
+int RunSettings(const Args& args);
+int RunSet(const Args& args);
 
 }  // namespace tarn::cli

@@ -12,6 +12,9 @@ const Command kCommands[] = {
     {"new", "OUT.trn", "write the built-in default image file", tarn::cli::RunNew},
     {"info", "FILE.trn", "size, checksums, model id, firmware, serial number, used channels", tarn::cli::RunInfo},
     {"listing", "FILE.trn", "the print listing as text, pages separated by a form feed line", tarn::cli::RunListing},
+    {"settings", "FILE.trn", "every setting as section.name=value lines", tarn::cli::RunSettings},
+    {"set", "[--maintenance] FILE.trn OUT.trn NAME=VALUE...", "change settings as the dialogs would; write OUT.trn",
+     tarn::cli::RunSet},
     {"upload", "--port P OUT.trn", "read the radio into a new image file", tarn::cli::RunUpload},
     {"download", "--port P FILE.trn", "write an image file into the radio (read, merge, write)", tarn::cli::RunDownload},
 };

@@ -45,6 +45,9 @@ public:
     // Cancel writes nothing; the editor can simply be dropped.
 
 private:
+    bool Visible(int controlId) const;
+    bool Enabled(int controlId) const;
+
     Document& document_;
     CommonPageRecords records_;
     std::array<bool, 4> shown_{};

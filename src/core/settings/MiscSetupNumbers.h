@@ -27,6 +27,8 @@ double TemperatureOffsetFromText(std::string_view text);
 // The leading decimal integer of `text` (0 without one) limited to 0..255.
 std::uint32_t LedColorFromText(std::string_view text);
 
+// What the edit of `rule` shows once `typed` has been entered into it.
+std::string NumberText(NumberRule rule, std::string_view typed);
 // "%.1f" of the offset.
 std::string TemperatureOffsetText(double degrees);
 // The TEMP Check Data value in Fahrenheit, value x 1.8 + 32 rounded half up, as "%-d F".

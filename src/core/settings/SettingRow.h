@@ -33,7 +33,8 @@ struct SettingRow {
     std::string column;      // LED edits: "Red", "Green" or "Blue", else empty
 
     bool enabled = true;
-    bool visible = true;  // a hidden row hides its label too
+    bool visible = true;   // a hidden row hides its label too
+    bool hasValue = true;  // false for a list with no place in the image ("[MON] Key"): never selected or stored
 
     // What the row shows as text: the selected item's text (empty without a selection) or the edit's text.
     std::string ShownText() const;

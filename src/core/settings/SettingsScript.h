@@ -4,6 +4,7 @@
 // what a user could change in the dialogs. Sections: "system" and "common" (the four Common pages).
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/Document.h"
@@ -32,6 +33,9 @@ public:
     void Ok();
 
 private:
+    // Every row that has a value, with its "section.name".
+    std::vector<std::pair<std::string, SettingRow>> NamedRows();
+
     SystemParamsEditor system_;
     CommonSheetEditor common_;
 };
