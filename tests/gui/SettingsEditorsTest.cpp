@@ -44,8 +44,10 @@ void PickWithMouse(QComboBox* list, const QString& text) {
     QTest::mouseClick(list, Qt::LeftButton);
     QAbstractItemView* popup = list->view();
     QTRY_VERIFY(popup->isVisible());
-    const QModelIndex item = popup->model()->index(list->findText(text), 0);
-    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(item).center());
+    QTest::qWait(QApplication::doubleClickInterval() + 50);  // a release this soon after opening is ignored
+    const QPoint at = popup->visualRect(popup->model()->index(list->findText(text), 0)).center();
+    QTest::mouseMove(popup->viewport(), at);
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, at);
     QTRY_VERIFY(!popup->isVisible());
 }
 
@@ -189,12 +191,12 @@ private slots:
     void CommandsOpenTheEditorsWithTheirHelp() {
         auto app = workspace_.MakeApp();
         test::ShownWindow shown(*app);
-        WhenDialogShows<CSystemParamDlg>([](CSystemParamDlg* dialog) {
+        test::WhenDialogShows<CSystemParamDlg>([](CSystemParamDlg* dialog) {
             QTest::keyClick(dialog->Form()->List(2421), Qt::Key_F1);
             dialog->reject();
         });
         shown.window.Action(command::kSystem)->trigger();
-        WhenDialogShows<CommonSheet>([](CommonSheet* sheet) {
+        test::WhenDialogShows<CommonSheet>([](CommonSheet* sheet) {
             sheet->Tabs()->setCurrentIndex(static_cast<int>(CommonPage::KeySet));
             Focus(sheet->PageForm(CommonPage::KeySet)->List(4741));
             QTest::keyClick(sheet->PageForm(CommonPage::KeySet)->List(4741), Qt::Key_F1);

@@ -418,12 +418,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_F1) {
             // Shift+F1 does nothing; F1 asks for the help of the window in front.
             if (key->modifiers() & Qt::ShiftModifier) return true;
-            QWidget* active = QApplication::activeWindow();
-            QWidget* focus = QApplication::focusWidget();
-            const QVariant own = HelpContextOf(focus ? focus : active);
+            // The key goes to the focused control first: its own context, or that of the page or
+            // dialog around it.
+            auto* target = static_cast<QWidget*>(watched);
+            const QVariant own = HelpContextOf(target);
             if (own.isValid()) {
                 RequestHelp(own.toInt());
-            } else if (active == this) {
+            } else if (target->window() == this) {
                 RequestHelp(kMainWindowHelpContext);
             } else {
                 return false;
