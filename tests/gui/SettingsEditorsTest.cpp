@@ -100,6 +100,38 @@ private slots:
         }
     }
 
+    // Rows the core hides vanish with their labels; rows it disables stay in view, greyed.
+    void RowsFollowTheCoresVisibilityAndEnabling() {
+        auto app = workspace_.MakeApp();
+        CSystemParamDlg normal(app->document, false);
+        CSystemParamDlg maintenance(app->document, true);
+        CommonSheet sheet(app->document);
+        for (QWidget* window : {static_cast<QWidget*>(&normal), static_cast<QWidget*>(&maintenance),
+                                static_cast<QWidget*>(&sheet)}) {
+            Show(window);
+        }
+        sheet.Tabs()->setCurrentIndex(static_cast<int>(CommonPage::TxRx));
+        QApplication::processEvents();
+        struct Case {
+            const SettingsForm* form;
+            int list;
+            bool visible, enabled;
+        };
+        const Case cases[] = {
+            {normal.Form(), 2421, true, true},        // VFO Band
+            {normal.Form(), 2427, false, false},      // Weather Band: maintenance only
+            {maintenance.Form(), 2427, true, false},  // shown, never changed
+            {sheet.PageForm(CommonPage::TxRx), 4728, false, false},  // BCLO while BRS Mode TX is Off
+            {sheet.PageForm(CommonPage::TxRx), 4727, true, true},    // T.O.T
+        };
+        for (const Case& c : cases) {
+            const QString name = QString::number(c.list);
+            QVERIFY2(c.form->List(c.list)->isVisible() == c.visible, qPrintable(name));
+            QVERIFY2(c.form->LabelFor(c.list)->isVisible() == c.visible, qPrintable(name));
+            QVERIFY2(c.form->List(c.list)->isEnabled() == c.enabled, qPrintable(name));
+        }
+    }
+
     // Enter opens a list instead of pressing OK, and ends typing in a number edit without closing.
     void EnterOnAControlNeverClosesTheEditor() {
         auto app = workspace_.MakeApp();
