@@ -22,6 +22,12 @@ CPromptDialog::CPromptDialog(int templateId, QWidget* parent)
 
 int CPromptDialog::ShowPrompt(int id) { return prompts_->ShowPrompt(id); }
 
+void CPromptDialog::setVisible(bool visible) {
+    // Sized once all the editor's controls exist, before the window takes its size.
+    if (visible && !isVisible()) prompts_->FitPrompts();
+    QDialog::setVisible(visible);
+}
+
 void CPromptDialog::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && !qobject_cast<QAbstractButton*>(focusWidget())) {

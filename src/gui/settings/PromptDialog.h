@@ -20,6 +20,8 @@ public:
     PromptStatusBar* Prompts() const { return prompts_; }
     int ShowPrompt(int id);
 
+    void setVisible(bool visible) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "settings/PromptStatusBar.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QLabel>
 
 #include "settings/ControlId.h"
@@ -11,9 +12,9 @@ namespace tarn::gui {
 PromptStatusBar::PromptStatusBar(QWidget* window)
     : QStatusBar(window), window_(window), first_(new QLabel(this)), hint_(new QLabel(this)) {
     setSizeGripEnabled(false);
-    // A long prompt is cut at the pane's end rather than widening the editor.
+    setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"));
+    // The pane takes the width FitPrompts gives it; a prompt never widens the editor as the focus moves.
     first_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    first_->setMinimumWidth(1);
     hint_->setFixedWidth(hint_->fontMetrics().horizontalAdvance(Latin1(LoadString(kStrKeyOperation))) +
                          hint_->fontMetrics().averageCharWidth() * 2);
     addWidget(first_, 1);
@@ -30,6 +31,17 @@ int PromptStatusBar::ShowPrompt(int id) {
     hint_->setText(Latin1(line_.Panes().hint));
     hint_->repaint();
     return before;
+}
+
+void PromptStatusBar::FitPrompts() {
+    int widest = 0;
+    for (const QWidget* control : window_->findChildren<QWidget*>()) {
+        const int id = control->property(kControlIdProperty).toInt();
+        if (id == 0) continue;
+        const PromptPanes panes = SplitPromptText(LoadString(id));
+        widest = std::max(widest, first_->fontMetrics().horizontalAdvance(Latin1(panes.firstLine)));
+    }
+    first_->setMinimumWidth(widest + first_->fontMetrics().averageCharWidth());
 }
 
 QString PromptStatusBar::FirstLine() const { return first_->text(); }

@@ -18,6 +18,9 @@ public:
     // Shows the prompt of string `id` and returns the id shown before.
     int ShowPrompt(int id);
 
+    // Makes the prompt pane wide enough for the first line of every control's prompt in the window.
+    void FitPrompts();
+
     QString FirstLine() const;
     QString Hint() const;
     QLabel* HintPane() const { return hint_; }

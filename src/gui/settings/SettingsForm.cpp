@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <algorithm>
 
 #include "channels/UndoLockEdit.h"
 #include "settings/ControlId.h"
@@ -26,7 +27,7 @@ QHBoxLayout* TightRow(QWidget* field) {
 SettingsForm::SettingsForm(const std::vector<SettingRow>& rows, QWidget* parent)
     : QWidget(parent), form_(new QFormLayout(this)) {
     form_->setContentsMargins(0, 0, 0, 0);
-    form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form_->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     for (std::size_t i = 0; i < rows.size();) {
         const SettingRow& row = rows[i];
         if (row.kind == RowKind::List) {
@@ -126,6 +127,13 @@ void SettingsForm::Show(const std::vector<SettingRow>& rows) {
             ShowNumber(row);
         }
     }
+    // Every list as wide as the widest one's items, so the lists line up as one column.
+    int widest = 0;
+    for (const auto& [id, list] : lists_) {
+        list->setMinimumWidth(0);
+        widest = std::max(widest, list->sizeHint().width());
+    }
+    for (const auto& [id, list] : lists_) list->setMinimumWidth(widest);
 }
 
 void SettingsForm::ShowList(const SettingRow& row) {
