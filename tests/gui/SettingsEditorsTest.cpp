@@ -1,6 +1,7 @@
 // The System Parameters dialog and the Common sheet as a user works them: keys, mouse, OK and Cancel,
 // and what reaches the image. The rules behind them are the core's and tested there.
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/CommandIds.h"
+#include "app/ConfigurationDialog.h"
 #include "channels/UndoLockEdit.h"
 #include "settings/CommonSheet.h"
 #include "settings/EnterComboBox.h"
@@ -151,6 +153,12 @@ private slots:
         TypeInto(sheet.PageForm(CommonPage::MiscSetup)->Edit(4863), "9");
         QVERIFY(sheet.isVisible());
         QCOMPARE(app->document.Image(), before);
+
+        ConfigurationDialog configuration(app->settings, {});
+        Show(&configuration);
+        Focus(configuration.InterfaceUnitBox());  // a check box is a button, but not one that Enter presses
+        QTest::keyClick(configuration.InterfaceUnitBox(), Qt::Key_Return);
+        QVERIFY(configuration.isVisible());
     }
 
     // A choice by key and one by mouse reach the image on OK, each in its own bits, and OK works only from

@@ -1,7 +1,7 @@
 #include "settings/PromptDialog.h"
 
-#include <QAbstractButton>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/HelpContext.h"
@@ -30,7 +30,7 @@ void CPromptDialog::setVisible(bool visible) {
 
 void CPromptDialog::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !qobject_cast<QAbstractButton*>(focusWidget())) {
+    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
         event->accept();
         return;
     }

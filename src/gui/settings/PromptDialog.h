@@ -1,7 +1,7 @@
 #pragma once
 // CPromptDialog: the settings editors' dialog — its controls in Body(), the prompt line under them.
 // F1 gives help at the focused control's own context, else at the editor's section of the guide; Enter
-// never presses the default button, only a focused button takes it.
+// never presses the default button, only a focused push button takes it.
 #include <QDialog>
 
 namespace tarn::gui {
