@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 #include <set>
 
 #include "GuiTestSupport.h"
@@ -16,6 +17,7 @@
 #include "settings/EnterComboBox.h"
 #include "settings/PromptStatusBar.h"
 #include "settings/SettingsForm.h"
+#include "settings/SettingsScript.h"
 #include "settings/SystemParamDlg.h"
 
 namespace tarn::gui {
@@ -51,6 +53,12 @@ void PickWithMouse(QComboBox* list, const QString& text) {
     QTest::mouseMove(popup->viewport(), at);
     QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, at);
     QTRY_VERIFY(!popup->isVisible());
+}
+
+// Whether the command line's listing of the document holds `line`: it must say what the dialogs showed.
+bool Lists(Document& document, const char* line) {
+    const auto lines = SettingsScript(document, true).Lines();
+    return std::find(lines.begin(), lines.end(), std::string(line)) != lines.end();
 }
 
 void TypeInto(CUndoLockEdit* edit, const char* keys) {
@@ -179,6 +187,7 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(ChangedBytes(before, app->document.Image()), (std::set<std::size_t>{39}));
         QCOMPARE(app->document.Image()[39] ^ before[39], 0b110);  // Display Mode bit 2, ANL Status bit 1
+        QVERIFY(Lists(app->document, "system.display_mode=TAG") && Lists(app->document, "system.anl_status=On"));
     }
 
     // What the user chose and then cancelled leaves the image, the settings and the Modified flag as they were.
@@ -213,6 +222,7 @@ private slots:
         QCOMPARE(ChangedBytes(before, app->document.Image()), (std::set<std::size_t>{115, 137}));
         QCOMPARE(app->document.Image()[115] >> 6, 0);
         QCOMPARE(app->document.Image()[137], 110);
+        QVERIFY(Lists(app->document, "common.lamp_mode=Off") && Lists(app->document, "common.temp_check_data=110"));
         QVERIFY(app->document.Modified());
     }
 
