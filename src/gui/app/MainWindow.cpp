@@ -416,10 +416,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1) {
-            // Shift+F1 does nothing; F1 asks for the help of the window in front.
+            // Shift+F1 does nothing. F1 goes to the focused control first: its own help context, or
+            // that of the page or dialog around it; in the main window, the grid column's.
             if (key->modifiers() & Qt::ShiftModifier) return true;
-            // The key goes to the focused control first: its own context, or that of the page or
-            // dialog around it.
             auto* target = static_cast<QWidget*>(watched);
             const QVariant own = HelpContextOf(target);
             if (own.isValid()) {

@@ -1,14 +1,15 @@
 #include "settings/PromptStatusBar.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QLabel>
+#include <algorithm>
 
 #include "settings/ControlId.h"
 #include "settings/Latin1.h"
 #include "ui/StringTable.h"
 
 namespace tarn::gui {
+
 PromptStatusBar::PromptStatusBar(QWidget* window)
     : QStatusBar(window), window_(window), first_(new QLabel(this)), hint_(new QLabel(this)) {
     setSizeGripEnabled(false);
