@@ -13,6 +13,8 @@ struct Section {
 constexpr int kConfigurationDialog = 174;
 constexpr int kVisibleDialog = 169;
 constexpr int kPasswordDialog = 146;
+constexpr int kSystemParamsDialog = 102;
+constexpr int kCommonPages[] = {192, 193, 194, 195};  // Display & Sound, TX/RX, Key Set, Misc Setup
 
 constexpr Section kSections[] = {
     {CommandHelpContext(command::kGetStarted), "get-started"},
@@ -22,6 +24,13 @@ constexpr Section kSections[] = {
     {CommandHelpContext(command::kVisible), "columns"},
     {DialogHelpContext(kVisibleDialog), "columns"},
     {DialogHelpContext(kPasswordDialog), "maintenance"},
+    {CommandHelpContext(command::kSystem), "system-parameters"},
+    {DialogHelpContext(kSystemParamsDialog), "system-parameters"},
+    {CommandHelpContext(command::kCommon), "common-settings"},
+    {DialogHelpContext(kCommonPages[0]), "common-settings"},
+    {DialogHelpContext(kCommonPages[1]), "common-settings"},
+    {DialogHelpContext(kCommonPages[2]), "common-settings"},
+    {DialogHelpContext(kCommonPages[3]), "common-settings"},
     {CommandHelpContext(command::kUpload), "radio"},
     {CommandHelpContext(command::kDownload), "radio"},
     {CommandHelpContext(command::kFileNew), "files"},

@@ -2,16 +2,20 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSerialPortInfo>
 
-#include "app/HelpContext.h"
-#include "app/HelpContextProperty.h"
+#include "settings/ControlId.h"
 #include "settings/EnterComboBox.h"
 
 namespace tarn::gui {
+namespace {
+
+constexpr int kConfigurationTemplate = 174;
+constexpr int kPortListControl = 1242;
+
+}  // namespace
 
 std::vector<SerialDeviceChoice> FindSerialDevices() {
     std::vector<SerialDeviceChoice> found;
@@ -23,13 +27,12 @@ std::vector<SerialDeviceChoice> FindSerialDevices() {
 
 ConfigurationDialog::ConfigurationDialog(const ProgramSettings& settings,
                                          const std::vector<SerialDeviceChoice>& devices, QWidget* parent)
-    : QDialog(parent),
+    : CPromptDialog(kConfigurationTemplate, parent),
       settings_(settings),
-      unitBox_(new QCheckBox(QStringLiteral("&KLU-40"), this)),
-      portBox_(new CEnterComboBox(this)),
-      ok_(new QPushButton(QStringLiteral("OK"), this)) {
+      unitBox_(new QCheckBox(QStringLiteral("&KLU-40"), Body())),
+      portBox_(new CEnterComboBox(Body())),
+      ok_(new QPushButton(QStringLiteral("OK"), Body())) {
     setWindowTitle(QStringLiteral("Configuration"));
-    setProperty(kHelpContextProperty, DialogHelpContext(174));
     unitBox_->setChecked(settings.portType == PortType::InterfaceUnit);
 
     portBox_->setEditable(true);
@@ -51,9 +54,10 @@ ConfigurationDialog::ConfigurationDialog(const ProgramSettings& settings,
         }
     }
 
-    auto* label = new QLabel(QStringLiteral("Select COM Port"), this);
+    SetControlId(portBox_, kPortListControl);
+    auto* label = new QLabel(QStringLiteral("Select COM Port"), Body());
     label->setBuddy(portBox_);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), Body());
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -67,7 +71,7 @@ ConfigurationDialog::ConfigurationDialog(const ProgramSettings& settings,
     fields->addWidget(label);
     fields->addWidget(portBox_);
     fields->addStretch();
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QHBoxLayout(Body());
     layout->addLayout(fields, 1);
     layout->addLayout(buttons);
 }
@@ -87,16 +91,6 @@ ProgramSettings ConfigurationDialog::Result() const {
         result.portName = portBox_->itemData(index).toString().toStdString();
     }
     return result;
-}
-
-void ConfigurationDialog::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    // Enter closes the dialog only from the OK or Cancel button.
-    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace tarn::gui

@@ -1,10 +1,10 @@
 #pragma once
 // "Configuration": the KLU-40 interface unit or a serial port chosen directly — "COM 1".."COM 16",
 // the serial devices found on the system, or any device path typed in.
-#include <QDialog>
 #include <vector>
 
 #include "app/ProgramSettings.h"
+#include "settings/PromptDialog.h"
 
 class QCheckBox;
 class QPushButton;
@@ -21,7 +21,7 @@ struct SerialDeviceChoice {
 // The serial devices the system reports, with their descriptions.
 std::vector<SerialDeviceChoice> FindSerialDevices();
 
-class ConfigurationDialog : public QDialog {
+class ConfigurationDialog : public CPromptDialog {
     Q_OBJECT
 public:
     ConfigurationDialog(const ProgramSettings& settings, const std::vector<SerialDeviceChoice>& devices,
@@ -34,9 +34,6 @@ public:
     QCheckBox* InterfaceUnitBox() const { return unitBox_; }
     CEnterComboBox* PortBox() const { return portBox_; }
     QPushButton* OkButton() const { return ok_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ProgramSettings settings_;

@@ -36,6 +36,7 @@
 #include "channels/ChannelView.h"
 #include "link/AccessGauge.h"
 #include "print/ListingPrinter.h"
+#include "settings/SettingsCommands.h"
 
 namespace tarn::gui {
 namespace {
@@ -166,8 +167,8 @@ void MainWindow::CreateMenus() {
     }
 
     QMenu* commonMenu = menuBar()->addMenu(QStringLiteral("&Common"));
-    AddCommand(commonMenu, kSystem, QStringLiteral("&System..."), &MainWindow::OnLaterCommand);
-    AddCommand(commonMenu, kCommon, QStringLiteral("&Common..."), &MainWindow::OnLaterCommand);
+    AddCommand(commonMenu, kSystem, QStringLiteral("&System..."), &MainWindow::OnSystem);
+    AddCommand(commonMenu, kCommon, QStringLiteral("&Common..."), &MainWindow::OnCommon);
     AddCommand(commonMenu, kVfoHome, QStringLiteral("&VFO && HOME..."), &MainWindow::OnLaterCommand);
 
     QMenu* radioMenu = menuBar()->addMenu(QStringLiteral("&Radio"));
@@ -348,6 +349,16 @@ void MainWindow::OnConfigure() {
     Refresh(2);
 }
 
+void MainWindow::OnSystem() {
+    RunSystemCommand(app_.document, app_.maintenanceMode, this);
+    Refresh(1);
+}
+
+void MainWindow::OnCommon() {
+    RunCommonCommand(app_.document, this);
+    Refresh(1);
+}
+
 void MainWindow::OnUpload() { RunTransfer(TransferOperation::Upload); }
 void MainWindow::OnDownload() { RunTransfer(TransferOperation::Download); }
 
@@ -407,13 +418,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1) {
-            // Shift+F1 does nothing; F1 asks for the help of the window in front.
+            // Shift+F1 does nothing. F1 goes to the focused control first: its own help context, or
+            // that of the page or dialog around it; in the main window, the grid column's.
             if (key->modifiers() & Qt::ShiftModifier) return true;
-            QWidget* active = QApplication::activeWindow();
-            const QVariant own = active ? active->property(kHelpContextProperty) : QVariant();
+            auto* target = static_cast<QWidget*>(watched);
+            const QVariant own = HelpContextOf(target);
             if (own.isValid()) {
                 RequestHelp(own.toInt());
-            } else if (active == this) {
+            } else if (target->window() == this) {
                 RequestHelp(kMainWindowHelpContext);
             } else {
                 return false;

@@ -23,6 +23,7 @@ void CLockEdit::Lock(bool typed) {
     locked_ = true;
     typed_ = typed;
     SetEditable(false);
+    if (typed) emit ValueTyped();
 }
 
 void CLockEdit::ToggleLock() {

@@ -18,6 +18,10 @@ public:
     bool Typed() const { return typed_; }
     void ClearTyped() { typed_ = false; }
 
+signals:
+    // Typing ended with a value for the owner to apply (Enter, a double click or leaving the field).
+    void ValueTyped();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -1,0 +1,18 @@
+#include "settings/SettingsCommands.h"
+
+#include "settings/CommonSheet.h"
+#include "settings/SystemParamDlg.h"
+
+namespace tarn::gui {
+
+void RunSystemCommand(Document& document, bool maintenanceMode, QWidget* parent) {
+    CSystemParamDlg dialog(document, maintenanceMode, parent);
+    dialog.exec();
+}
+
+void RunCommonCommand(Document& document, QWidget* parent) {
+    CommonSheet sheet(document, parent);
+    sheet.exec();
+}
+
+}  // namespace tarn::gui
