@@ -24,5 +24,7 @@ int RunInfo(const Args& args);
 int RunListing(const Args& args);
 int RunUpload(const Args& args);
 int RunDownload(const Args& args);
+int RunExportCsv(const Args& args);
+int RunImportCsv(const Args& args);
 
 }  // namespace tarn::cli
