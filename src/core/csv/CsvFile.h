@@ -2,10 +2,14 @@
 // Channel list files: read whole with File > Open's care (regular files only, never blocking on a pipe or
 // a device) and written the safe way of every file the program writes.
 #include <string>
+#include <string_view>
 
 #include "ui/Prompter.h"
 
 namespace tarn {
+
+inline constexpr std::string_view kCsvFileFilter = "CSV Files(*.csv)|*.csv||";
+inline constexpr std::string_view kCsvFileExtension = "csv";
 
 // The largest file taken as a channel list; a few hundred channels need a few dozen kilobytes.
 inline constexpr std::size_t kMaxCsvFileSize = 4 * 1024 * 1024;

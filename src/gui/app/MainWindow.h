@@ -79,6 +79,8 @@ private:
     void OnPrintPreview();
     void OnPrintSetup();
     void OnConfigure();
+    void OnImportCsv();
+    void OnExportCsv();
     void OnUpload();
     void OnDownload();
     // Upload or Download: the port for the run, the model encoded, the progress window, then the
