@@ -29,6 +29,10 @@ CsvImportDialog::CsvImportDialog(const DocumentContent& content, std::string csv
             Preview();
         });
     }
+    // The summary stays in sight however long the list of adapted and skipped rows is.
+    summary_ = new QLabel(this);
+    summary_->setStyleSheet(QStringLiteral("font-weight: bold"));
+    layout->addWidget(summary_);
     report_ = new QPlainTextEdit(this);
     report_->setReadOnly(true);
     report_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -55,6 +59,7 @@ void CsvImportDialog::Preview() {
     preview_ = content_;
     const CsvImportReport report = ImportChannelsCsv(preview_.Channels, preview_.Settings, csv_, mode_);
     report_->setPlainText(QString::fromStdString(CsvImportReportText(report)));
+    summary_->setText(QString::fromStdString(report.listRead ? report.summary : report.failure));
     import_->setEnabled(CsvImportAccepted(report, false));
 }
 

@@ -7,6 +7,7 @@
 #include "csv/ChannelCsvImport.h"
 #include "model/DocumentContent.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -34,6 +35,7 @@ private:
     QRadioButton* add_;
     QRadioButton* replace_;
     QRadioButton* byLocation_;
+    QLabel* summary_;
     QPlainTextEdit* report_;
     QPushButton* import_;
 };
