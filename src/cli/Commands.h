@@ -26,5 +26,7 @@ int RunUpload(const Args& args);
 int RunDownload(const Args& args);
 int RunSettings(const Args& args);
 int RunSet(const Args& args);
+int RunExportCsv(const Args& args);
+int RunImportCsv(const Args& args);
 
 }  // namespace tarn::cli

@@ -19,6 +19,9 @@ const Command kCommands[] = {
     {"download", "--port P [--raw] FILE.trn",
      "write an image file into the radio (read, merge, write) as Tarn does; --raw: as stored",
      tarn::cli::RunDownload},
+    {"export-csv", "FILE.trn OUT.csv", "the channels in use as a CSV channel list", tarn::cli::RunExportCsv},
+    {"import-csv", "FILE.trn IN.csv OUT.trn [--replace | --by-location] [--dry-run] [--strict]",
+     "channels from a CSV channel list into a copy of FILE.trn; the report on stderr", tarn::cli::RunImportCsv},
 };
 
 int Usage(std::ostream& out, int status) {

@@ -16,6 +16,7 @@ constexpr Group kGroups[] = {
     {1, command::kSystem, command::kDtmfMemory},
     {2, command::kAlign, command::kAlign},
     {3, command::kUpload, command::kDownload},
+    {4, command::kImportCsv, command::kExportCsv},
     {5, command::kGetStarted, command::kAbout},
 };
 

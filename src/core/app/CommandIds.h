@@ -29,5 +29,7 @@ inline constexpr int kCommonProblems = 32841;
 inline constexpr int kAbout = 32842;
 inline constexpr int kConfigure = 32850;
 inline constexpr int kAlign = 32851;
+inline constexpr int kImportCsv = 32860;
+inline constexpr int kExportCsv = 32861;
 
 }  // namespace tarn::command

@@ -1,5 +1,8 @@
 #include "channels/ChannelFieldChanges.h"
 
+#include <string>
+
+#include "model/ChannelTable.h"
 #include "model/FrequencyConversion.h"
 
 namespace tarn {
@@ -11,6 +14,47 @@ constexpr std::int32_t kAirCommunicationLowHz = 118000000;
 std::uint32_t UnitOfStep(std::uint32_t step) { return step == 0 || step == 1 || step == 3 || step == 4 ? 0 : 1; }
 
 }  // namespace
+
+void StoreTag(ChannelEntry& entry, std::string_view text) {
+    std::string tag(text.substr(0, kTagLength));
+    tag.resize(kTagLength, ' ');
+    SetTag(entry, tag);
+}
+
+void StoreReceiveFrequency(ChannelEntry& entry, std::int32_t hz, const BandContext& bands) {
+    double mhz = HzToMhz(hz);
+    std::size_t slot = 0;
+    const std::uint32_t band = ClassifyFrequency(entry, mhz, entry.Step, slot, bands);
+    entry.RxFrequency = MhzToHz(mhz);
+    if (band == kBandBrs) {
+        // The frequency of a BRS channel: the channel becomes that BRS channel.
+        const ChannelEntry& brs = bands.table.Entries[slot];
+        entry.Mode = brs.Mode;
+        entry.Band = brs.Band;
+        entry.RxFrequency = brs.RxFrequency;
+        entry.TxFrequency = brs.TxFrequency;
+        entry.ShiftOffset = brs.ShiftOffset;
+        entry.Step = brs.Step;
+        entry.ShiftMode = brs.ShiftMode;
+        entry.RxUnit = brs.RxUnit;
+        entry.TxUnit = brs.TxUnit;
+    } else if (band != entry.Band) {
+        entry.Mode = entry.Band = band;
+        ApplyBandDefaults(entry, bands);
+    }
+    if (OnAirCommunication(entry)) {
+        entry.ShiftMode = kShiftSimplex;
+        entry.TxFrequency = 0;
+        entry.ShiftOffset = 0;
+    }
+    if (entry.ShiftMode == kShiftSplit) entry.TxFrequency = SplitTransmitFrequency(entry, entry.RxFrequency);
+}
+
+std::int32_t ShiftOffsetOf(std::int32_t hz) {
+    double mhz = HzToMhz(hz);
+    ClampShiftOffset(mhz);
+    return MhzToHz(mhz);
+}
 
 std::int32_t SplitTransmitFrequency(const ChannelEntry& entry, std::int32_t hz) {
     double mhz = HzToMhz(hz);

@@ -1,6 +1,8 @@
 #pragma once
-// Field changes that stepping a cell (Space, double click) and pasting into it share.
+// Field changes that typing, stepping (Space, double click) and pasting into a cell share, and that an
+// imported channel goes through so that it is always a channel the grid could make.
 #include <cstdint>
+#include <string_view>
 
 #include "model/ChannelEntry.h"
 #include "model/FrequencyRules.h"
@@ -11,6 +13,17 @@ namespace tarn {
 inline bool ModeIsOneOf(const ChannelEntry& entry, std::uint32_t a, std::uint32_t b) {
     return entry.Mode == a || entry.Mode == b;
 }
+
+// The TAG as typed: the first eight characters, padded with blanks.
+void StoreTag(ChannelEntry& entry, std::string_view text);
+
+// A receive frequency as typed (`hz` on the 10 Hz grid): classified into its band (a BRS channel's frequency
+// makes the channel that BRS channel; another band gives the band's defaults) and rounded to the step; the
+// air band from 118 MHz becomes Simplex, and a Split transmit frequency restarts from the new frequency.
+void StoreReceiveFrequency(ChannelEntry& entry, std::int32_t hz, const BandContext& bands);
+
+// `hz` as a repeater offset: clamped into 0..9.95 MHz and rounded to 50 kHz.
+std::int32_t ShiftOffsetOf(std::int32_t hz);
 
 // `hz` as a Split transmit frequency of the entry: clamped into its band's transmit range, rounded to its step.
 std::int32_t SplitTransmitFrequency(const ChannelEntry& entry, std::int32_t hz);

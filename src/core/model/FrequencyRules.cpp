@@ -37,8 +37,12 @@ double Clamp(double value, double low, double high) { return value < low ? low :
 
 }  // namespace
 
-std::uint32_t ClassifyFrequency(const ChannelEntry& entry, double& mhz, std::uint32_t step, std::size_t& slot,
-                                const BandContext& context) {
+namespace {
+
+// The band `mhz` lies in as the settings enable the bands, or nothing when classifying would move it to a
+// band edge. `slot` is the WX or BRS slot whose frequency matched, else 0.
+std::optional<std::uint32_t> EnabledBandOf(const ChannelEntry& entry, double mhz, std::size_t& slot,
+                                           const BandContext& context) {
     slot = 0;
     const auto& entries = context.table.Entries;
     const std::optional<std::int32_t> hz = ExactHz(mhz);
@@ -58,18 +62,28 @@ std::uint32_t ClassifyFrequency(const ChannelEntry& entry, double& mhz, std::uin
             }
         }
     }
-    const bool grayExpansion = context.settings.GrayExpansion == 1;
+    if (mhz >= kAirLow && mhz <= kAirHigh) return kBandAm;
+    if (mhz >= kExpLow && mhz <= kExpHigh && (context.settings.GrayExpansion == 1 || entry.Label.empty())) {
+        return kBandExp;
+    }
+    if (mhz >= kWfmLow && mhz < kWfmHigh) return kBandWfm;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::uint32_t ClassifyFrequency(const ChannelEntry& entry, double& mhz, std::uint32_t step, std::size_t& slot,
+                                const BandContext& context) {
+    if (const auto band = EnabledBandOf(entry, mhz, slot, context)) {
+        if (*band == kBandWx || *band == kBandBrs) return *band;
+        mhz = RoundToResolution(mhz, ResolutionOfStep(step));
+        return *band;
+    }
     std::uint32_t band;
-    if (mhz >= kAirLow && mhz <= kAirHigh) {
-        band = kBandAm;
-    } else if (mhz >= kExpLow && mhz <= kExpHigh && (grayExpansion || entry.Label.empty())) {
-        band = kBandExp;
-    } else if (mhz >= kWfmLow && mhz < kWfmHigh) {
-        band = kBandWfm;
-    } else if (mhz < kWfmLow) {
+    if (mhz < kWfmLow) {
         mhz = kWfmLow;
         band = kBandWfm;
-    } else if (grayExpansion) {
+    } else if (context.settings.GrayExpansion == 1) {
         mhz = kExpHigh;
         band = kBandExp;
     } else {
@@ -78,6 +92,11 @@ std::uint32_t ClassifyFrequency(const ChannelEntry& entry, double& mhz, std::uin
     }
     mhz = RoundToResolution(mhz, ResolutionOfStep(step));
     return band;
+}
+
+bool IsInEnabledBand(const ChannelEntry& entry, double mhz, const BandContext& context) {
+    std::size_t slot = 0;
+    return EnabledBandOf(entry, mhz, slot, context).has_value();
 }
 
 void ClampSplitFrequency(const ChannelEntry& entry, double& mhz, std::uint32_t step) {

@@ -21,6 +21,9 @@ struct BandContext {
 // resolution. `slot` is the WX or BRS slot whose frequency matched, else 0.
 std::uint32_t ClassifyFrequency(const ChannelEntry& entry, double& mhz, std::uint32_t step, std::size_t& slot,
                                 const BandContext& context);
+// Whether `mhz` lies in one of the bands the settings enable for `entry` (or on a WX or BRS channel's
+// frequency), so that ClassifyFrequency only rounds it and never moves it to a band edge.
+bool IsInEnabledBand(const ChannelEntry& entry, double mhz, const BandContext& context);
 // Clamps a Split transmit frequency into the entry's band (AM 118.0..136.975, EXP 137.0..165.0) and
 // rounds it to the step's resolution.
 void ClampSplitFrequency(const ChannelEntry& entry, double& mhz, std::uint32_t step);

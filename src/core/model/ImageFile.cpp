@@ -5,35 +5,17 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "model/FileFailureMessage.h"
 #include "model/RegularFile.h"
 #include "model/SafeFileWrite.h"
 #include "ui/StringIds.h"
-#include "ui/StringTable.h"
 
 namespace tarn {
-namespace {
-
-// The system's message followed by the operating system's reason.
-void TellFailure(Prompter& prompter, int id, const std::string& path, int error) {
-    std::string text = FormatString(id, path);
-    if (error != 0) text += "\r\n(" + FileErrorText(error) + ")";
-    prompter.Tell(text, MessageIcon::Stop);
-}
-
-bool ToldUnlessWritten(const WriteResult& result, const std::string& path, Prompter& prompter) {
-    if (result.ok()) return true;
-    TellFailure(prompter, result.status == WriteStatus::CannotCreate ? kStrProblemCreatingFile : kStrProblemWritingFile,
-                path, result.error);
-    return false;
-}
-
-}  // namespace
-
 bool ReadImageFile(const std::string& path, CloneImage& image, ImageTrailer& trailer, Prompter& prompter) {
     int error = 0;
     const int fd = OpenRegularFileToRead(path, error);
     if (fd < 0) {
-        TellFailure(prompter, kStrProblemOpeningFile, path, error);
+        TellFileFailure(prompter, kStrProblemOpeningFile, path, error);
         return false;
     }
     CloneImage readImage;
@@ -41,7 +23,7 @@ bool ReadImageFile(const std::string& path, CloneImage& image, ImageTrailer& tra
     if (got != static_cast<long>(readImage.size())) {
         error = got < 0 ? errno : 0;
         ::close(fd);
-        TellFailure(prompter, kStrProblemReadingFile, path, error);
+        TellFileFailure(prompter, kStrProblemReadingFile, path, error);
         return false;
     }
     ImageTrailer readTrailer = trailer;

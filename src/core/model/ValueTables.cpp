@@ -32,6 +32,8 @@ std::uint8_t TagCode(char c) {
     return i == std::string_view::npos ? kTagBlankCode : static_cast<std::uint8_t>(kFirstSymbolCode + i);
 }
 
+bool IsTagCharacter(char c) { return c == ' ' || TagCode(c) != kTagBlankCode; }
+
 std::string_view TableText(std::span<const std::string_view> table, std::uint32_t index) {
     return index < table.size() ? table[index] : std::string_view{};
 }

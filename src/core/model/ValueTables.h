@@ -14,6 +14,9 @@ inline constexpr std::array<std::int32_t, 2> FrequencyUnits{5000, 6250};
 
 inline constexpr std::array<std::string_view, 8> StepNames{"5k", "10k", "12.5k", "15k",
                                                            "20k", "25k", "50k", "100k"};
+// The spacing a step names, in Hz ("12.5k" is 12500).
+inline constexpr std::array<std::int32_t, 8> StepSpacing{5000, 10000, 12500, 15000,
+                                                         20000, 25000, 50000, 100000};
 // Frequencies are rounded to the resolution of a step, not to its named spacing.
 inline constexpr std::array<std::int32_t, 8> StepResolution{5000, 10000, 12500, 5000,
                                                             10000, 25000, 25000, 50000};
@@ -57,6 +60,8 @@ char TagCharacter(std::uint8_t code);
 // The record code of a TAG character; 64 (the blank) for a character outside the alphabet.
 std::uint8_t TagCode(char c);
 inline constexpr std::uint8_t kTagBlankCode = 64;
+// Whether a TAG can hold `c`: a digit, a letter, one of the 32 symbols or the blank.
+bool IsTagCharacter(char c);
 
 // The entry at `index`, or an empty text when the index lies outside the table (values read from a
 // file or the radio are not range-checked).

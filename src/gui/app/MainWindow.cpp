@@ -34,6 +34,7 @@
 #include "app/TransferCommand.h"
 #include "app/WindowPlacement.h"
 #include "channels/ChannelView.h"
+#include "csv/CsvCommands.h"
 #include "link/AccessGauge.h"
 #include "print/ListingPrinter.h"
 #include "settings/SettingsCommands.h"
@@ -137,6 +138,9 @@ void MainWindow::CreateMenus() {
                QKeySequence(Qt::CTRL | Qt::Key_P));
     AddCommand(fileMenu_, kFilePrintPreview, QStringLiteral("Print Pre&view"), &MainWindow::OnPrintPreview);
     AddCommand(fileMenu_, kFilePrintSetup, QStringLiteral("P&rint Setup..."), &MainWindow::OnPrintSetup);
+    fileMenu_->addSeparator();
+    AddCommand(fileMenu_, kImportCsv, QStringLiteral("&Import Channels (CSV)..."), &MainWindow::OnImportCsv);
+    AddCommand(fileMenu_, kExportCsv, QStringLiteral("&Export Channels (CSV)..."), &MainWindow::OnExportCsv);
     fileMenu_->addSeparator();
     AddCommand(fileMenu_, kConfigure, QStringLiteral("&Configure"), &MainWindow::OnConfigure);
     recentSeparator_ = fileMenu_->addSeparator();
@@ -319,6 +323,12 @@ void MainWindow::OnNew() { app_.document.New(); }
 void MainWindow::OnOpen() { app_.document.Open(); }
 void MainWindow::OnSave() { app_.document.Save(); }
 void MainWindow::OnSaveAs() { app_.document.SaveAs(); }
+
+void MainWindow::OnImportCsv() {
+    if (RunImportChannelsCsv(this, app_)) Refresh(1);
+}
+
+void MainWindow::OnExportCsv() { RunExportChannelsCsv(app_); }
 
 void MainWindow::OnOpenRecent(std::size_t index) {
     if (index >= app_.recent.Entries().size()) return;

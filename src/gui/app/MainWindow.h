@@ -81,6 +81,8 @@ private:
     void OnConfigure();
     void OnSystem();
     void OnCommon();
+    void OnImportCsv();
+    void OnExportCsv();
     void OnUpload();
     void OnDownload();
     // Upload or Download: the port for the run, the model encoded, the progress window, then the

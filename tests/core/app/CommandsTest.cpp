@@ -17,6 +17,12 @@ TEST(CommandEnableTable, EachCommandReadsItsOwnBitOfItsGroupWord) {
     }
     EXPECT_EQ(IsCommandEnabled(EnableTableFor(false), command::kAlign), false);
     EXPECT_EQ(IsCommandEnabled(EnableTableFor(true), command::kAlign), true);
+    // The CSV commands read the word no other command uses, which both tables fill.
+    EXPECT_EQ(IsCommandEnabled(table, command::kImportCsv), false);
+    for (const bool maintenance : {false, true}) {
+        EXPECT_TRUE(IsCommandEnabled(EnableTableFor(maintenance), command::kImportCsv));
+        EXPECT_TRUE(IsCommandEnabled(EnableTableFor(maintenance), command::kExportCsv));
+    }
 }
 
 TEST(HelpContext, SomeContextsOpenTheContents) {

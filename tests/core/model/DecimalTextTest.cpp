@@ -19,5 +19,16 @@ TEST(DecimalText, TakesTheNumberAtTheStartAfterBlanks) {
     }
 }
 
+// Read exactly from the digits: "118.0125" is 118012500 Hz, not the 118012499.99... of a binary double.
+TEST(DecimalText, ScaledDecimalReadsPlainDecimalsExactlyAndRefusesEverythingElse) {
+    for (auto [text, value] : {std::pair<const char*, std::int64_t>{"118.0125", 118012500}, {" 146.52 ", 146520000},
+                               {"5", 5000000}, {".5", 500000}, {"1.2345675", 1234568}, {"1.2345674", 1234567}}) {
+        EXPECT_EQ(ScaledDecimal(text, 6), value) << text;
+    }
+    for (const char* text : {"", " ", ".", "-1", "+1", "1e3", "1.2.3", "12 3", "1,5", "9999999999999999999999"}) {
+        EXPECT_EQ(ScaledDecimal(text, 6), std::nullopt) << text;
+    }
+}
+
 }  // namespace
 }  // namespace tarn
