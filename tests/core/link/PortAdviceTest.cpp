@@ -51,8 +51,11 @@ TEST(PortAdvice, EachFailureAUserCanFixTellsWhatToDo) {
         } else {
             EXPECT_TRUE(Contains(advice, c.advice)) << c.path << ' ' << c.error << ": " << advice;
         }
-        if (c.error != EACCES && c.error != EPERM) EXPECT_FALSE(Contains(advice, "usermod")) << advice;
-        if (c.error != ENOENT) EXPECT_FALSE(Contains(advice, "brltty")) << advice;
+        EXPECT_EQ(Contains(advice, "usermod"), (c.error == EACCES || c.error == EPERM) && c.facts.group != "root" &&
+                                                   !c.facts.group.empty()) << advice;
+        const std::string_view path = c.path;
+        const bool usbPort = path.starts_with("/dev/ttyUSB") || path.starts_with("/dev/ttyACM");
+        EXPECT_EQ(Contains(advice, "brltty"), usbPort && c.error == ENOENT) << advice;
     }
     // The reason for a busy port says which program holds it.
     EXPECT_EQ(PortFailureReason("/dev/ttyUSB0", EBUSY, {"", "minicom (process 42)"}),
