@@ -50,10 +50,11 @@ set(CPACK_PACKAGE_VENDOR "The Tarn developers")
 set(CPACK_PACKAGE_CONTACT "The Tarn developers <tarn@tarn.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming software for the Corvane air-band transceiver")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tarn reads the configuration of a Corvane handheld air-band transceiver over its USB programming\n\
-cable, edits its memory channels and settings, keeps them in image files and writes them back into\n\
-the radio. The package holds the desktop program, the command-line tool tarn-cli and a virtual radio\n\
-for trying both without a radio.")
+    "Tarn reads the configuration of a Corvane handheld air-band transceiver over\n\
+its USB programming cable, edits its memory channels and settings, keeps them\n\
+in image files and writes them back into the radio. The package holds the\n\
+desktop program, the command-line tool tarn-cli and a virtual radio for trying\n\
+both without a radio.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
