@@ -25,7 +25,7 @@ const Command kCommands[] = {
 };
 
 int Usage(std::ostream& out, int status) {
-    out << "usage: tarn-cli COMMAND [ARGS]\n\ncommands:\n";
+    out << "usage: tarn-cli COMMAND [ARGS]\n       tarn-cli --help | --version\n\ncommands:\n";
     for (const auto& c : kCommands) {
         std::string head = std::string(c.name) + " " + c.usage;
         out << "  " << head;
@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
     if (argc < 2) return Usage(std::cerr, tarn::cli::kExitUsage);
     if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "help")) {
         return Usage(std::cout, tarn::cli::kExitOk);
+    }
+    if (!std::strcmp(argv[1], "--version")) {
+        std::cout << "tarn-cli " TARN_VERSION "\n";
+        return tarn::cli::kExitOk;
     }
     for (const auto& c : kCommands) {
         if (std::strcmp(argv[1], c.name) == 0) return c.run(tarn::cli::Args(argv + 2, argv + argc));

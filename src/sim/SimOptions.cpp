@@ -30,7 +30,8 @@ const char* const kSimUsage =
     "  --late-ack N:MS       answer written block N after MS ms\n"
     "  --hangup-write N      hang up instead of answering written block N\n"
     "  --model-id HHHH       image bytes 4..5 (hex)\n"
-    "  --hardware-bits N     the low four bits of image byte 7\n";
+    "  --hardware-bits N     the low four bits of image byte 7\n"
+    "  --help, --version     print this, or the version, and quit\n";
 
 namespace {
 

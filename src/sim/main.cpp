@@ -31,6 +31,14 @@ bool LoadImage(const std::string& path, CloneImage& image) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::fputs(sim::kSimUsage, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::puts("tarn-radio-sim " TARN_VERSION);
+        return 0;
+    }
     std::string error;
     const auto options = sim::ParseSimOptions(argc - 1, argv + 1, error);
     if (!options) {

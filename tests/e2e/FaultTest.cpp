@@ -100,7 +100,9 @@ TEST(LinkFaults, APortThatCannotBeOpenedIsToldWithTheReason) {
     const JobOutcome out = RunningJob({Op::Upload, dir.File("no-such-port")}, ProgramImage()).Finish();
     EXPECT_FALSE(out.succeeded);
     EXPECT_EQ(out.messages,
-              std::vector<std::string>{"Problem with COM port\r\n" + dir.File("no-such-port") + " does not exist."});
+              std::vector<std::string>{"Problem with COM port\r\n" + dir.File("no-such-port") +
+                                               " does not exist. Check the name, or choose one of the ports "
+                                               "the system lists."});
     EXPECT_EQ(out.events, (std::vector<Event>{{Event::Done, 0}}));
     EXPECT_EQ(out.image, ProgramImage());
 }

@@ -258,6 +258,17 @@ private slots:
         QCOMPARE(shown.opened[1].fragment(), QStringLiteral("common-settings"));
     }
 
+    // A device this user may not open says so, with the group to join, before the user tries it.
+    void PortsWithoutPermissionAreMarked() {
+        auto app = workspace_.MakeApp();
+        ConfigurationDialog dialog(app->settings, {{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("CP2102"), false,
+                                                    QStringLiteral("uucp")},
+                                                   {QStringLiteral("/dev/ttyUSB1"), QStringLiteral("CH340")}});
+        QCOMPARE(dialog.PortBox()->itemText(kComPortCount),
+                 QStringLiteral("/dev/ttyUSB0  (CP2102)  - no permission: join the group uucp"));
+        QCOMPARE(dialog.PortBox()->itemText(kComPortCount + 1), QStringLiteral("/dev/ttyUSB1  (CH340)"));
+    }
+
 private:
     test::Workspace workspace_;
 };

@@ -1,6 +1,19 @@
 #include "app/StartOptions.h"
 
 namespace tarn {
+
+const char* const kTarnUsage =
+    "usage: tarn [--port PORT] [FILE.trn]\n"
+    "       tarn -m\n"
+    "Programming software for the Corvane handheld air-band transceiver.\n"
+    "  FILE.trn              the image file to open\n"
+    "  --port PORT           the serial port for this run: COM1..COM16 or a device path (/dev/ttyUSB0)\n"
+    "  -m                    alone: maintenance mode, after the maintenance password\n"
+    "  --screenshot PATH     save a picture of the main window once shown, then quit\n"
+    "  --quit-when-shown     report start-up time and memory once shown, then quit\n"
+    "  --help                print this and quit\n"
+    "  --version             print the version and quit\n";
+
 namespace {
 
 bool IsMaintenanceSwitch(std::string_view arg) { return arg == "/m" || arg == "/M" || arg == "-m" || arg == "-M"; }
@@ -30,6 +43,10 @@ StartOptions ParseStartOptions(const std::vector<std::string>& args) {
             options.screenshot = args[++i];
         } else if (a == "--port" && i + 1 < args.size()) {
             options.port = args[++i];
+        } else if (a == "--help") {
+            options.help = true;
+        } else if (a == "--version") {
+            options.version = true;
         } else if (a == "--quit-when-shown") {
             options.quitWhenShown = true;
         } else if (IsOption(a)) {

@@ -13,8 +13,13 @@ struct StartOptions {
     std::optional<std::string> screenshot; // --screenshot PATH: save a picture of the window, then quit
     bool quitWhenShown = false;            // --quit-when-shown: report start-up time and memory, then quit
     std::optional<std::string> port;       // --port COMn|PATH: the serial port, as if chosen in Configure
+    bool help = false;                     // --help: print the usage and quit
+    bool version = false;                  // --version: print the version and quit
     std::vector<std::string> unknownOptions;
 };
+
+// What `tarn --help` prints.
+extern const char* const kTarnUsage;
 
 // `args` are the arguments after the program name.
 StartOptions ParseStartOptions(const std::vector<std::string>& args);

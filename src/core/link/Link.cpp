@@ -1,46 +1,11 @@
 #include "link/Link.h"
 
-#include <grp.h>
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
-
 #include "link/LinkStrings.h"
+#include "link/PortAdvice.h"
 #include "link/PortName.h"
 #include "ui/StringTable.h"
 
 namespace tarn {
-namespace {
-
-std::string OpenFailureReason(const PortState& state, int error) {
-    const std::string& path = state.devicePath;
-    switch (error) {
-        case 0:
-            return path + " does not accept the line settings (9600 baud, 8 data bits, no parity, 1 stop bit).";
-        case ENOENT:
-            return path + " does not exist.";
-        case EBUSY:
-            return path + " is in use by another program.";
-        case ENOTTY:
-            return path + " is not a serial port.";
-        case EACCES:
-        case EPERM: {
-            struct stat st {};
-            std::string owner;
-            if (::stat(path.c_str(), &st) == 0) {
-                if (const struct group* g = getgrgid(st.st_gid)) owner = g->gr_name;
-            }
-            if (owner.empty()) return "You have no permission to use " + path + ".";
-            return "You have no permission to use " + path + ": your user must be a member of the group \"" +
-                   owner + "\" that owns it (log in again after joining the group).";
-        }
-        default:
-            return path + ": " + std::strerror(error) + ".";
-    }
-}
-
-}  // namespace
 
 bool OpenLink(ClonePort& port, const std::string& portName) {
     if (port.IsOpen()) port.Close();
@@ -81,8 +46,14 @@ void ShowPortCheckMessage(Prompter& prompter, const ClonePort& port) {
 }
 
 std::string PortOpenFailureText(const ClonePort& port) {
-    return std::string(LoadString(link_strings::kProblemWithPort)) + "\r\n" +
-           OpenFailureReason(port.State(), port.OpenError());
+    const std::string& path = port.State().devicePath;
+    const int error = port.OpenError();
+    const PortFacts facts = LookUpPortFacts(path, error);
+    std::string text = std::string(LoadString(link_strings::kProblemWithPort)) + "\r\n" +
+                       PortFailureReason(path, error, facts);
+    const std::string advice = PortFailureAdvice(path, error, facts);
+    if (!advice.empty()) text += " " + advice;
+    return text;
 }
 
 }  // namespace tarn

@@ -24,7 +24,8 @@ LinkResult ReceiveBytes(ClonePort& port, std::uint8_t* buffer, std::size_t count
 // "Check that lead is connected to COM n" with the stop icon.
 void ShowPortCheckMessage(Prompter& prompter, const ClonePort& port);
 
-// "Problem with COM port", followed by the system's reason why the last Open failed.
+// "Problem with COM port", then why the last Open failed and, where the user can do something about it,
+// what to do.
 std::string PortOpenFailureText(const ClonePort& port);
 
 }  // namespace tarn

@@ -6,6 +6,10 @@
 #include <QPushButton>
 #include <QSerialPortInfo>
 
+#include <algorithm>
+#include <cerrno>
+
+#include "link/PortAdvice.h"
 #include "settings/ControlId.h"
 #include "settings/EnterComboBox.h"
 
@@ -15,12 +19,30 @@ namespace {
 constexpr int kConfigurationTemplate = 174;
 constexpr int kPortListControl = 1242;
 
+QString DeviceText(const SerialDeviceChoice& device) {
+    QString text = device.description.isEmpty() ? device.path
+                                                : QStringLiteral("%1  (%2)").arg(device.path, device.description);
+    if (!device.mayOpen) {
+        text += device.group.isEmpty() ? QStringLiteral("  - no permission")
+                                       : QStringLiteral("  - no permission: join the group %1").arg(device.group);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::vector<SerialDeviceChoice> FindSerialDevices() {
+    QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    // The cable is a USB adapter: those come first, before the computer's own serial ports.
+    std::stable_sort(ports.begin(), ports.end(), [](const QSerialPortInfo& a, const QSerialPortInfo& b) {
+        return a.hasVendorIdentifier() && !b.hasVendorIdentifier();
+    });
     std::vector<SerialDeviceChoice> found;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        found.push_back({info.systemLocation(), info.description()});
+    for (const QSerialPortInfo& info : ports) {
+        const std::string path = info.systemLocation().toStdString();
+        const bool mayOpen = MayOpenPort(path);
+        const QString group = mayOpen ? QString() : QString::fromStdString(LookUpPortFacts(path, EACCES).group);
+        found.push_back({info.systemLocation(), info.description(), mayOpen, group});
     }
     return found;
 }
@@ -40,8 +62,7 @@ ConfigurationDialog::ConfigurationDialog(const ProgramSettings& settings,
     portBox_->setMinimumContentsLength(28);
     for (int n = 1; n <= kComPortCount; ++n) portBox_->addItem(QStringLiteral("COM %1").arg(n));
     for (const SerialDeviceChoice& d : devices) {
-        portBox_->addItem(d.description.isEmpty() ? d.path : QStringLiteral("%1  (%2)").arg(d.path, d.description),
-                          d.path);
+        portBox_->addItem(DeviceText(d), d.path);
     }
     if (settings.portName.empty()) {
         portBox_->setCurrentIndex(settings.comPort - 1);

@@ -16,9 +16,11 @@ class CEnterComboBox;
 struct SerialDeviceChoice {
     QString path;
     QString description;
+    bool mayOpen = true;  // this user has permission to open the device
+    QString group;        // the group that owns the device, which the user would have to join
 };
 
-// The serial devices the system reports, with their descriptions.
+// The serial devices the system reports, with their descriptions: USB adapters first.
 std::vector<SerialDeviceChoice> FindSerialDevices();
 
 class ConfigurationDialog : public CPromptDialog {

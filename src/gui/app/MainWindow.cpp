@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,6 +31,7 @@
 #include "app/LockKeyPanes.h"
 #include "app/StringText.h"
 #include "app/ToolbarIcons.h"
+#include "app/UserGuideLocation.h"
 #include "app/VisibleDialog.h"
 #include "app/TransferCommand.h"
 #include "app/WindowPlacement.h"
@@ -49,7 +51,8 @@ constexpr int kClockIntervalMs = 1000;
 }  // namespace
 
 QUrl HelpUrl(int context, bool finder) {
-    QUrl url = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/doc/user-guide.html"));
+    const std::string guide = UserGuidePath(QCoreApplication::applicationDirPath().toStdString());
+    QUrl url = QUrl::fromLocalFile(QDir::cleanPath(QString::fromStdString(guide)));
     const std::string_view section = HelpSection({finder, context});
     if (!section.empty()) url.setFragment(Latin1(section));
     return url;
