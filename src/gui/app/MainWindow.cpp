@@ -37,6 +37,7 @@
 #include "app/WindowPlacement.h"
 #include "channels/ChannelView.h"
 #include "csv/CsvCommands.h"
+#include "filedata/FileDataDialog.h"
 #include "link/AccessGauge.h"
 #include "print/ListingPrinter.h"
 #include "settings/SettingsCommands.h"
@@ -70,6 +71,10 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     CreateStatusBar();
     view_->SetContextMenu(editMenu_);
     connect(listingPrinter_, &ListingPrinter::PrinterChanged, this, [this] { Refresh(2); });
+    connect(view_, &ChannelView::FileDataRequested, this, [this] {
+        RunFileDataCommand(app_.document, this);
+        view_->Refresh();
+    });
 
     PlaceOnScreen();
 
