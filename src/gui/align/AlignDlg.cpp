@@ -83,7 +83,8 @@ CAlignDlg::CAlignDlg(Document& document, AlignModel& model, Prompter& messages, 
     busy_->setVisible(false);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(busy_, 1);
-    bottom->addWidget(ok_);
+    ok_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("OK")) + 60);
+    bottom->addWidget(ok_, 0, Qt::AlignRight);
 
     auto* layout = new QVBoxLayout(Body());
     layout->addLayout(top);
