@@ -17,6 +17,9 @@ const char* const kSimUsage =
     "  --silent              never answer (the cable still echoes)\n"
     "  --no-echo             a cable without echo\n"
     "  --ack-with-command    acknowledge alignment commands with the command byte\n"
+    "  --refuse-align HH     answer the alignment command HH (hex, e.g. 30 the channel change) with 0x15\n"
+    "  --ignore-unkey N      leave the first N unkey commands unanswered (the transmitter stays on)\n"
+    "  --short-measurements  the measurement reply carries five bytes instead of six\n"
     "  --block-size N        data bytes per read block (1..253, default 128)\n"
     "  --overrun             send the last read block full even when less is left\n"
     "  --length B:L          read block B carries the length byte L\n"
@@ -68,6 +71,7 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
         else if (arg == "--no-echo") o.echo = false, takesValue = false;
         else if (arg == "--silent") o.silent = true, takesValue = false;
         else if (arg == "--ack-with-command") o.ackWithCommand = true, takesValue = false;
+        else if (arg == "--short-measurements") o.shortMeasurements = true, takesValue = false;
         else if (arg == "--overrun") o.overrun = true, takesValue = false;
         else if (!value) ok = false;
         else if (arg == "--image") o.imagePath = value;
@@ -81,6 +85,8 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
         else if (arg == "--hangup") ok = ParseNumbers(value, {&o.hangup.block, &o.hangup.bytes});
         else if (arg == "--pause") ok = ParseNumbers(value, {&o.pause.block, &o.pause.bytes, &o.pause.ms});
         else if (arg == "--late-ack") ok = ParseNumbers(value, {&o.lateAck.block, &o.lateAck.ms});
+        else if (arg == "--refuse-align") ok = ParseInt(value, 16, o.refuseAlign) && o.refuseAlign <= 0xFF;
+        else if (arg == "--ignore-unkey") ok = ParseInt(value, 10, o.ignoreUnkeys);
         else if (arg == "--reject-block") ok = ParseInt(value, 10, o.rejectBlock);
         else if (arg == "--ignore-block") ok = ParseInt(value, 10, o.ignoreBlock);
         else if (arg == "--hangup-write") ok = ParseInt(value, 10, o.hangupWriteBlock);

@@ -33,6 +33,9 @@ struct SimOptions {
     bool silent = false;
     int powerCycleMs = -1;  // >= 0: silent to the first probe of a handshake, then 0x50 after this many ms
     bool ackWithCommand = false;  // alignment commands acknowledged with their own command byte
+    int refuseAlign = -1;           // this alignment command is answered with 0x15
+    int ignoreUnkeys = 0;           // the first N unkey frames are left unanswered
+    bool shortMeasurements = false;  // the measurement reply carries five bytes instead of six
     int blockSize = 128;
     bool overrun = false;
     int lengthBlock = -1;

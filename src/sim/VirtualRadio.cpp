@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "AlignmentMemory.h"
 #include "model/ImageChecksum.h"
 #include "model/SafeFileWrite.h"
 
@@ -21,6 +22,12 @@ constexpr std::uint8_t kBlockType = 0x20;
 constexpr std::uint8_t kWakeUp = 0x60;
 constexpr std::uint8_t kAlignRequest = 0x38;
 constexpr std::uint8_t kAlignHandshake = 0x30;
+constexpr std::uint8_t kAlignSelectChannel = 0x30;
+constexpr std::uint8_t kAlignReadMeasurements = 0x31;
+constexpr std::uint8_t kAlignUnkey = 0x35;
+constexpr std::uint8_t kAlignReadVorAngle = 0x3C;
+constexpr std::uint8_t kAlignReadWord = 0xF0;
+constexpr std::uint8_t kAlignWriteWord = 0xF1;
 constexpr std::uint8_t kAck = 0x06;
 constexpr std::uint8_t kNak = 0x15;
 
@@ -33,10 +40,34 @@ std::uint8_t Sum(const std::vector<std::uint8_t>& bytes) {
     return s;
 }
 
+// The name an alignment command has in the log.
+std::string AlignCommandName(std::uint8_t command) {
+    switch (command) {
+        case 0x00: return "end-test";
+        case 0x30: return "channel";
+        case 0x31: return "measure";
+        case 0x32: return "level";
+        case 0x33: return "modulation";
+        case 0x34: return "key";
+        case 0x35: return "unkey";
+        case 0x36: return "start-modulation";
+        case 0x37: return "start-dcs";
+        case 0x38: return "leave";
+        case 0x3A: return "modulation-step";
+        case 0x3B: return "reference-tune";
+        case 0x3C: return "vor";
+        case 0x3D: return "squelch";
+        case 0x3F: return "start-ctcss";
+        case 0xF0: return "read-word";
+        case 0xF1: return "write-word";
+        default: return "command-" + std::to_string(command);
+    }
+}
+
 }  // namespace
 
 VirtualRadio::VirtualRadio(SimLine& line, const SimOptions& options, const CloneImage& memory)
-    : line_(line), options_(options), memory_(memory) {
+    : line_(line), options_(options), memory_(memory), unkeysToIgnore_(options.ignoreUnkeys) {
     if (options_.modelId) {
         memory_[kModelIdOffset] = static_cast<std::uint8_t>(*options_.modelId >> 8);
         memory_[kModelIdOffset + 1] = static_cast<std::uint8_t>(*options_.modelId & 0xFF);
@@ -199,31 +230,60 @@ void VirtualRadio::AlignmentMode() {
             continue;
         }
         const std::vector<std::uint8_t> params(frame.begin() + 2, frame.end());
-        const std::size_t address = params.size() >= 2 ? (params[0] << 8 | params[1]) * 2u : kImageSize;
-        switch (command) {
-            case 0x31: ReplyAlign(command, {0x80, 0x10, 0x20, 0x30, 0x40, 0x55}); break;
-            case 0x3C: ReplyAlign(command, {0x00, 0xB4}); break;
-            case 0xF0:
-            case 0xF1:
-                if (address + 1 >= kImageSize || (command == 0xF1 && params.size() < 4)) {
-                    line_.Send(kNak);
-                    break;
-                }
-                if (command == 0xF1) {
-                    memory_[address] = params[2];
-                    memory_[address + 1] = params[3];
-                    Save();
-                }
-                ReplyAlign(command, {memory_[address], memory_[address + 1]});
-                break;
-            default:
-                line_.Send(options_.ackWithCommand ? command : kAck);
-                if (command == kAlignRequest) {
-                    line_.Note("alignment mode ended");
-                    return;
-                }
-        }
+        if (AnswerAlign(command, params)) return;
     }
+}
+
+bool VirtualRadio::AnswerAlign(std::uint8_t command, const std::vector<std::uint8_t>& params) {
+    const auto param = [&params](std::size_t i) { return i < params.size() ? int(params[i]) : -1; };
+    const std::string name = AlignCommandName(command);
+    if (command == options_.refuseAlign) {
+        line_.Note("align " + name + " refused");
+        line_.Send(kNak);
+        return false;
+    }
+    if (command == kAlignUnkey && unkeysToIgnore_ > 0) {
+        --unkeysToIgnore_;
+        line_.Note("align unkey ignored");
+        return false;
+    }
+    std::string note = "align " + name;
+    for (std::uint8_t p : params) note += " " + std::to_string(p);
+    line_.Note(note);
+    const std::uint16_t address = static_cast<std::uint16_t>(param(0) << 8 | param(1));
+    switch (command) {
+        case kAlignSelectChannel: alignSlot_ = param(0); break;
+        case kAlignReadMeasurements: {
+            // A signal that grows with the channel, a squelch level a little above the noise, S-meter S5.
+            const auto level = static_cast<std::uint8_t>(0x60 + alignSlot_ % 32);
+            std::vector<std::uint8_t> data{level, 0x10, 0x20, static_cast<std::uint8_t>(0x28 + alignSlot_ % 8), 0x40, 5};
+            if (options_.shortMeasurements) data.pop_back();
+            ReplyAlign(command, data);
+            return false;
+        }
+        case kAlignReadVorAngle: ReplyAlign(command, {0x14, 0x0A}); return false;  // 5130: 90 degrees
+        case kAlignReadWord:
+        case kAlignWriteWord: {
+            AlignmentMemory words(memory_);
+            if (command == kAlignWriteWord && (params.size() < 4 || !words.Write(address, params[2], params[3]))) {
+                line_.Send(kNak);
+                return false;
+            }
+            const auto word = words.Read(address);
+            if (!word) {
+                line_.Send(kNak);
+                return false;
+            }
+            if (command == kAlignWriteWord) Save();
+            ReplyAlign(command, {(*word)[0], (*word)[1]});
+            return false;
+        }
+        default: break;
+    }
+    line_.Send(options_.ackWithCommand ? command : kAck);
+    if (command != kAlignRequest) return false;
+    line_.Note("alignment mode ended");
+    return true;
 }
 
 void VirtualRadio::ReplyAlign(std::uint8_t command, const std::vector<std::uint8_t>& data) {

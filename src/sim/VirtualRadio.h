@@ -25,6 +25,8 @@ private:
     void AlignmentMode();
     std::vector<std::uint8_t> ReadBlock(int number) const;
     int ReadBlockCount() const;
+    // Answers one alignment command; true when it ended alignment mode.
+    bool AnswerAlign(std::uint8_t command, const std::vector<std::uint8_t>& params);
     void ReplyAlign(std::uint8_t command, const std::vector<std::uint8_t>& data);
     void Save();
     [[noreturn]] void HangUp();
@@ -32,7 +34,9 @@ private:
     SimLine& line_;
     const SimOptions& options_;
     CloneImage memory_;
-    bool readDone_ = false;  // a complete read happened: a write or the alignment request may follow
+    bool readDone_ = false;
+    int alignSlot_ = 0;       // the channel the alignment commands tune to
+    int unkeysToIgnore_ = 0;  // the next unkey frames left unanswered: the transmitter stays on  // a complete read happened: a write or the alignment request may follow
 };
 
 // The built-in memory: a radio with a few air-band channels stored (firmware 1.20, model id 00 02,

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "align/AlignCommand.h"
 #include "app/AppContext.h"
 #include "app/AppStrings.h"
 #include "app/ClockText.h"
@@ -188,7 +189,7 @@ void MainWindow::CreateMenus() {
     AddCommand(radioMenu, kDownload, QStringLiteral("&Download"), &MainWindow::OnDownload);
 
     QMenu* alignMenu = menuBar()->addMenu(QStringLiteral("&Alignment"));
-    AddCommand(alignMenu, kAlign, QStringLiteral("&Align..."), &MainWindow::OnLaterCommand);
+    AddCommand(alignMenu, kAlign, QStringLiteral("&Align..."), &MainWindow::OnAlign);
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(helpMenu, kHelpFinder, QStringLiteral("&Help Topics"), &MainWindow::OnHelpTopics);
@@ -379,6 +380,11 @@ void MainWindow::OnCommon() {
 
 void MainWindow::OnUpload() { RunTransfer(TransferOperation::Upload); }
 void MainWindow::OnDownload() { RunTransfer(TransferOperation::Download); }
+
+void MainWindow::OnAlign() {
+    RunAlignCommand(app_.document, app_.port, app_.settings, app_.maintenanceMode, app_.prompter, this,
+                    [this] { Refresh(1); });
+}
 
 void MainWindow::RunTransfer(TransferOperation operation) {
     TransferCommand command(operation, app_.document, app_.port, app_.settings, app_.maintenanceMode);

@@ -88,6 +88,7 @@ private:
     // Upload or Download: the port for the run, the model encoded, the progress window, then the
     // outcome taken into the document and the whole view refreshed.
     void RunTransfer(TransferOperation operation);
+    void OnAlign();
     void OnCopy();
     void OnPaste();
     void OnVisible();

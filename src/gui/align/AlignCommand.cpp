@@ -1,0 +1,30 @@
+#include "align/AlignCommand.h"
+
+#include "align/AlignDlg.h"
+#include "align/AlignModel.h"
+#include "align/PortAlignRadio.h"
+#include "app/TransferCommand.h"
+#include "link/AccessGauge.h"
+
+namespace tarn::gui {
+
+void RunAlignCommand(Document& document, PortHolder& ports, const ProgramSettings& settings, bool maintenanceMode,
+                     Prompter& messages, QWidget* parent, const std::function<void()>& refresh) {
+    // Nothing to test on (or the weather group): no port, no transfer.
+    if (!AlignModel::MayAlign(document.Channels())) return;
+    TransferCommand command(TransferOperation::AlignEntry, document, ports, settings, maintenanceMode);
+    CAccessGauge gauge(command.Request(), command.Port(), command.WorkImage(), messages, parent);
+    const bool cancelled = gauge.exec() != QDialog::Accepted;
+    const bool inAlignMode = command.Finish({cancelled, false, gauge.Job().RadioInAlignMode()});
+    refresh();
+    if (!inAlignMode) return;
+    PortAlignRadio radio(command.Port());
+    AlignModel model(document.Channels(), document.Image(), radio);
+    CAlignDlg dialog(document, model, messages, parent);
+    dialog.Open();
+    dialog.exec();
+    document.DecodeImage();
+    refresh();
+}
+
+}  // namespace tarn::gui
