@@ -108,7 +108,7 @@ private slots:
     void ConfigurationListsTheComPortsAndTheFoundDevices() {
         ProgramSettings settings;
         settings.portName = "/dev/ttyUSB3";
-        ConfigurationDialog dialog(settings, {{"/dev/ttyUSB3", "FT232R USB UART"}});
+        ConfigurationDialog dialog(settings, {{"/dev/ttyUSB3", "FT232R USB UART", true, {}}});
         QCOMPARE(dialog.PortBox()->count(), 17);
         QCOMPARE(dialog.PortBox()->currentIndex(), 16);
         QVERIFY(dialog.PortBox()->currentText().contains(QStringLiteral("FT232R")));
