@@ -3,7 +3,6 @@
 #include <string>
 
 #include "channels/ChannelFieldChanges.h"
-#include "model/DecimalText.h"
 #include "model/FrequencyConversion.h"
 #include "model/ValueTables.h"
 
@@ -47,8 +46,6 @@ void StoreReceiveFrequency(ChannelEntry& entry, std::string_view text, const Doc
 
 }  // namespace
 
-std::int32_t TypedFrequencyHz(std::string_view text) { return MhzToHz(DecimalValue(text)); }
-
 EditResult StoreCellText(Document& document, std::size_t slot, int column, std::string_view text) {
     if (slot >= EntryCount) return EditResult::Refused();
     ChannelEntry& entry = document.Channels().Entries[slot];
@@ -59,13 +56,10 @@ EditResult StoreCellText(Document& document, std::size_t slot, int column, std::
             if (entry.ShiftMode != kShiftSplit) return EditResult::Beep();
             entry.TxFrequency = SplitTransmitFrequency(entry, TypedFrequencyHz(text));
             break;
-        case 6: {
+        case 6:
             if (!IsShiftWithOffset(entry.ShiftMode)) return EditResult::Beep();
-            double mhz = HzToMhz(TypedFrequencyHz(text));
-            ClampShiftOffset(mhz);
-            entry.ShiftOffset = MhzToHz(mhz);
+            entry.ShiftOffset = ShiftOffsetHz(TypedFrequencyHz(text));
             break;
-        }
         case 8:
             if (entry.ToneType == kToneDcs) {
                 entry.DcsIndex = DcsIndexFromText(text);
