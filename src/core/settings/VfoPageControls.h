@@ -14,7 +14,7 @@ namespace tarn {
 // The pages in the order the sheet shows them; the VHF Expansion page only while Gray Expansion is on.
 inline constexpr std::array<VfoPage, 4> kVfoSheetPages{VfoPage::Air, VfoPage::VhfExpansion, VfoPage::FmRadio,
                                                        VfoPage::Home};
-inline constexpr std::string_view kVfoSheetCaption = "VFO && HOME";
+inline constexpr std::string_view kVfoSheetCaption = "VFO & HOME";
 
 // The rows of a page, top to bottom.
 enum class VfoRow {

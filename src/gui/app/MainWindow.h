@@ -81,6 +81,7 @@ private:
     void OnConfigure();
     void OnSystem();
     void OnCommon();
+    void OnVfoHome();
     void OnUpload();
     void OnDownload();
     // Upload or Download: the port for the run, the model encoded, the progress window, then the

@@ -13,8 +13,11 @@
 namespace tarn::gui {
 namespace {
 
-// A number edit is as wide as six digits: the longest value, "-12.7", with room to spare.
-int NumberWidth(const QWidget* edit) { return edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16; }
+// A number edit is as wide as its longest value, at least six digits ("-12.7" with room to spare).
+int NumberWidth(const QWidget* edit, std::size_t maxLength = 0) {
+    const auto digits = static_cast<qsizetype>(std::max<std::size_t>(maxLength, 6));
+    return edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 16;
+}
 
 QHBoxLayout* TightRow(QWidget* field) {
     auto* row = new QHBoxLayout(field);
@@ -64,7 +67,7 @@ CUndoLockEdit* SettingsForm::MakeEdit(const SettingRow& row) {
     SetControlId(edit, row.controlId);
     edit->SetFilterKind(row.filterKind);
     edit->SetMaxLength(static_cast<int>(row.maxLength));
-    edit->setFixedWidth(NumberWidth(edit));
+    edit->setFixedWidth(NumberWidth(edit, row.maxLength));
     edit->setAlignment(Qt::AlignRight);
     connect(edit, &CLockEdit::ValueTyped, this, [this, edit, id = row.controlId] {
         edit->ClearTyped();
