@@ -19,6 +19,11 @@ int NumberWidth(const QWidget* edit, std::size_t maxLength = 0) {
     return edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 16;
 }
 
+// A label's text shown as written: an "&" in it ("CTCSS/DCS Enc&Dec") is not a mnemonic marker.
+QString LabelText(const std::string& label) {
+    return Latin1(label).replace(QLatin1Char('&'), QStringLiteral("&&")) + QLatin1Char(':');
+}
+
 QHBoxLayout* TightRow(QWidget* field) {
     auto* row = new QHBoxLayout(field);
     row->setContentsMargins(0, 0, 0, 0);
@@ -55,7 +60,7 @@ void SettingsForm::AddList(const SettingRow& row) {
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(list, &QComboBox::activated, this,
             [this, list, id = row.controlId](int index) { emit Chosen(id, list->itemData(index).toUInt()); });
-    auto* label = new QLabel(Latin1(row.label) + QLatin1Char(':'), this);
+    auto* label = new QLabel(LabelText(row.label), this);
     label->setBuddy(list);
     form_->addRow(label, list);
     lists_[row.controlId] = list;
@@ -88,7 +93,7 @@ void SettingsForm::AddNumber(const SettingRow& row) {
         besides_[row.controlId] = beside;
     }
     line->addStretch();
-    auto* label = new QLabel(Latin1(row.label) + QLatin1Char(':'), this);
+    auto* label = new QLabel(LabelText(row.label), this);
     label->setBuddy(edit);
     form_->addRow(label, field);
     fields_[row.controlId] = field;
