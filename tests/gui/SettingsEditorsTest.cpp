@@ -1,9 +1,10 @@
-// The System Parameters dialog and the Common sheet as a user works them: keys, mouse, OK and Cancel,
+// The System Parameters dialog, the Common and the VFO & HOME sheets as a user works them: keys, mouse, OK and Cancel,
 // and what reaches the image. The rules behind them are the core's and tested there.
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <algorithm>
@@ -19,6 +20,10 @@
 #include "settings/SettingsForm.h"
 #include "settings/SettingsScript.h"
 #include "settings/SystemParamDlg.h"
+#include "settings/VfoSheet.h"
+#include "channels/PickListDialog.h"
+#include "model/ChannelRecord.h"
+#include "model/VfoRecord.h"
 
 namespace tarn::gui {
 namespace {
@@ -65,6 +70,26 @@ void TypeInto(CUndoLockEdit* edit, const char* keys) {
     Focus(edit);
     QTest::keyClicks(edit, QString::fromLatin1(keys));
     QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// Stores `change` of a VFO or HOME record into the image, as a file would hold it.
+void StoreRecord(Document& document, VfoPage page, const std::function<void(ChannelEntry&)>& change) {
+    VfoRecord record(page);
+    record.Decode(document.Image(), document.Content().Bands());
+    change(record.Entry);
+    record.Encode(document.Image(), document.Content().Bands());
+}
+
+ChannelEntry RecordOf(Document& document, VfoPage page) {
+    VfoRecord record(page);
+    record.Decode(document.Image(), document.Content().Bands());
+    return record.Entry;
+}
+
+bool WithinRecord(const std::set<std::size_t>& bytes, VfoPage page) {
+    return std::all_of(bytes.begin(), bytes.end(), [&](std::size_t b) {
+        return b >= VfoRecordOffset(page) && b < VfoRecordOffset(page) + kChannelRecordSize;
+    });
 }
 
 }  // namespace
@@ -267,6 +292,87 @@ private slots:
         QCOMPARE(dialog.PortBox()->itemText(kComPortCount),
                  QStringLiteral("/dev/ttyUSB0  (CP2102)  - no permission: join the group uucp"));
         QCOMPARE(dialog.PortBox()->itemText(kComPortCount + 1), QStringLiteral("/dev/ttyUSB1  (CH340)"));
+    }
+
+    // Air by keyboard: a receive frequency below 118 MHz offers Split, which opens the transmit edit; OK
+    // writes the Air record and nothing else.
+    void VfoHomeOkWritesTheTypedRecord() {
+        auto app = workspace_.MakeApp();
+        const CloneImage before = app->document.Image();
+        VfoSheet sheet(app->document);
+        Show(&sheet);
+        const SettingsForm* air = sheet.PageForm(VfoPage::Air);
+        TypeInto(air->Edit(5041), "115");
+        QCOMPARE(air->Edit(5041)->text(), QStringLiteral("115.00000"));
+        QVERIFY(air->List(5022)->isEnabled() && !air->Edit(5042)->isEnabled());
+        Focus(air->List(5022));
+        QTest::keyClick(air->List(5022), Qt::Key_Down);  // Simplex -> Split
+        QCOMPARE(air->Edit(5042)->text(), QStringLiteral("118.00000"));
+        QVERIFY(air->Edit(5042)->isEnabled());
+        TypeInto(air->Edit(5041), "150");  // the expansion band: refused, the old value shown again
+        QCOMPARE(air->Edit(5041)->text(), QStringLiteral("115.00000"));
+        QTest::mouseClick(sheet.Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QVERIFY(WithinRecord(ChangedBytes(before, app->document.Image()), VfoPage::Air));
+        const ChannelEntry entry = RecordOf(app->document, VfoPage::Air);
+        QCOMPARE(entry.RxFrequency, 115000000);
+        QCOMPARE(entry.ShiftMode, kShiftSplit);
+        QCOMPARE(entry.TxFrequency, 118000000);
+        QVERIFY(app->document.Modified());
+        QVERIFY(Lists(app->document, "air.transmit_frequency=118.00000"));
+    }
+
+    // The tone edit opens the tone list on Enter; Cancel keeps the tone, typed characters are never applied.
+    void VfoHomeToneComesFromThePickList() {
+        auto app = workspace_.MakeApp();
+        StoreRecord(app->document, VfoPage::Home, [](ChannelEntry& e) {
+            e.RxFrequency = 146000000;
+            e.Mode = e.Band = kBandExp;
+            e.ToneType = kToneCtcss;
+            e.CtcssIndex = 8;
+        });
+        const CloneImage before = app->document.Image();
+        VfoSheet sheet(app->document);
+        Show(&sheet);
+        sheet.Tabs()->setCurrentIndex(sheet.Tabs()->count() - 1);
+        CUndoLockEdit* tone = sheet.PageForm(VfoPage::Home)->Edit(5154);
+        QCOMPARE(tone->text(), QStringLiteral(" 88.5"));
+        Focus(tone);
+        test::WhenDialogShows<CTonePickDlg>([](CTonePickDlg* pick) {
+            pick->List()->setCurrentRow(20);
+            pick->reject();
+        });
+        QTest::keyClick(tone, Qt::Key_Return);
+        QCOMPARE(tone->text(), QStringLiteral(" 88.5"));
+        QTest::keyClicks(tone, QStringLiteral("9"));
+        QApplication::setActiveWindow(&sheet);  // back from the pick list
+        Focus(sheet.PageForm(VfoPage::Home)->Edit(5151));
+        QCOMPARE(tone->text(), QStringLiteral(" 88.5"));
+        Focus(tone);
+        test::WhenDialogShows<CTonePickDlg>([](CTonePickDlg* pick) {
+            pick->List()->setCurrentRow(20);
+            pick->accept();
+        });
+        QTest::keyClick(tone, Qt::Key_Return);
+        QCOMPARE(tone->text(), QStringLiteral("131.8"));
+        sheet.reject();
+        QCOMPARE(app->document.Image(), before);  // Cancel writes nothing
+        QVERIFY(!app->document.Modified());
+    }
+
+    // The command opens the sheet: VHF Expansion is there only while Gray Expansion is on.
+    void VfoHomeCommandOpensTheSheet() {
+        auto app = workspace_.MakeApp();
+        for (const std::uint32_t gray : {0u, 1u}) {
+            app->document.Settings().GrayExpansion = gray;
+            test::ShownWindow shown(*app);
+            int pages = 0;
+            test::WhenDialogShows<VfoSheet>([&pages](VfoSheet* sheet) {
+                pages = sheet->Tabs()->count();
+                sheet->reject();
+            });
+            shown.window.Action(command::kVfoHome)->trigger();
+            QCOMPARE(pages, gray ? 4 : 3);
+        }
     }
 
 private:

@@ -15,6 +15,7 @@ constexpr int kVisibleDialog = 169;
 constexpr int kPasswordDialog = 146;
 constexpr int kSystemParamsDialog = 102;
 constexpr int kCommonPages[] = {192, 193, 194, 195};  // Display & Sound, TX/RX, Key Set, Misc Setup
+constexpr int kVfoPages[] = {196, 197, 198, 199};     // Air, VHF Expansion, FM Radio, HOME
 
 constexpr Section kSections[] = {
     {CommandHelpContext(command::kGetStarted), "get-started"},
@@ -31,6 +32,11 @@ constexpr Section kSections[] = {
     {DialogHelpContext(kCommonPages[1]), "common-settings"},
     {DialogHelpContext(kCommonPages[2]), "common-settings"},
     {DialogHelpContext(kCommonPages[3]), "common-settings"},
+    {CommandHelpContext(command::kVfoHome), "vfo-home"},
+    {DialogHelpContext(kVfoPages[0]), "vfo-home"},
+    {DialogHelpContext(kVfoPages[1]), "vfo-home"},
+    {DialogHelpContext(kVfoPages[2]), "vfo-home"},
+    {DialogHelpContext(kVfoPages[3]), "vfo-home"},
     {CommandHelpContext(command::kUpload), "radio"},
     {CommandHelpContext(command::kDownload), "radio"},
     {CommandHelpContext(command::kFileNew), "files"},

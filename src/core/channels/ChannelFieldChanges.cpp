@@ -50,34 +50,32 @@ void StoreReceiveFrequency(ChannelEntry& entry, std::int32_t hz, const BandConte
     if (entry.ShiftMode == kShiftSplit) entry.TxFrequency = SplitTransmitFrequency(entry, entry.RxFrequency);
 }
 
-std::int32_t ShiftOffsetOf(std::int32_t hz) {
-    double mhz = HzToMhz(hz);
-    ClampShiftOffset(mhz);
-    return MhzToHz(mhz);
-}
-
 std::int32_t SplitTransmitFrequency(const ChannelEntry& entry, std::int32_t hz) {
     double mhz = HzToMhz(hz);
     ClampSplitFrequency(entry, mhz, entry.Step);
     return MhzToHz(mhz);
 }
 
-void ApplyStep(ChannelEntry& entry, const BandContext& bands) {
+std::int32_t ShiftOffsetHz(std::int32_t hz) {
+    double mhz = HzToMhz(hz);
+    ClampShiftOffset(mhz);
+    return MhzToHz(mhz);
+}
+
+void ApplyStep(ChannelEntry& entry, const BandContext& bands, bool bandFollows) {
     entry.RxUnit = entry.TxUnit = UnitOfStep(entry.Step);
     double mhz = HzToMhz(entry.RxFrequency);
     std::size_t slot = 0;
-    entry.Band = ClassifyFrequency(entry, mhz, entry.Step, slot, bands);
+    const std::uint32_t band = ClassifyFrequency(entry, mhz, entry.Step, slot, bands);
+    if (bandFollows) entry.Band = band;
     entry.RxFrequency = MhzToHz(mhz);
     if (entry.ShiftMode == kShiftSplit) entry.TxFrequency = SplitTransmitFrequency(entry, entry.TxFrequency);
 }
 
 void SetShiftMode(ChannelEntry& entry, std::uint32_t shiftMode) {
     entry.ShiftMode = shiftMode;
-    if (shiftMode == kShiftSimplex) entry.TxFrequency = 0;
-    if (shiftMode == kShiftSplit) {
-        entry.TxFrequency = SplitTransmitFrequency(entry, entry.RxFrequency);
-        entry.ShiftOffset = 0;
-    }
+    entry.TxFrequency = shiftMode == kShiftSplit ? SplitTransmitFrequency(entry, entry.RxFrequency) : 0;
+    if (!IsShiftWithOffset(shiftMode)) entry.ShiftOffset = 0;
 }
 
 bool OnAirNavigation(const ChannelEntry& entry) {

@@ -22,18 +22,20 @@ void StoreTag(ChannelEntry& entry, std::string_view text);
 // air band from 118 MHz becomes Simplex, and a Split transmit frequency restarts from the new frequency.
 void StoreReceiveFrequency(ChannelEntry& entry, std::int32_t hz, const BandContext& bands);
 
-// `hz` as a repeater offset: clamped into 0..9.95 MHz and rounded to 50 kHz.
-std::int32_t ShiftOffsetOf(std::int32_t hz);
-
 // `hz` as a Split transmit frequency of the entry: clamped into its band's transmit range, rounded to its step.
 std::int32_t SplitTransmitFrequency(const ChannelEntry& entry, std::int32_t hz);
 
-// After the entry's Step was chosen: the frequency units that hold the new step's grid, the band of the
-// receive frequency rounded to that grid (Mode stays), and the Split transmit frequency clamped and rounded.
-void ApplyStep(ChannelEntry& entry, const BandContext& bands);
+// `hz` as a repeater offset: clamped into 0..9.95 MHz, rounded to 50 kHz.
+std::int32_t ShiftOffsetHz(std::int32_t hz);
 
-// Sets the repeater shift mode: Simplex clears the transmit frequency; Split starts it from the receive
-// frequency (clamped into the band's transmit range) and clears the offset; minus and plus keep the offset.
+// After the entry's Step was chosen: the frequency units that hold the new step's grid, the receive
+// frequency rounded to that grid (its band taken as Band when `bandFollows`; Mode stays), and the Split
+// transmit frequency clamped and rounded.
+void ApplyStep(ChannelEntry& entry, const BandContext& bands, bool bandFollows);
+
+// Sets the repeater shift mode: Split starts the transmit frequency from the receive frequency (clamped
+// into the band's transmit range), every other mode clears it; minus and plus keep the offset, the others
+// clear it.
 void SetShiftMode(ChannelEntry& entry, std::uint32_t shiftMode);
 
 // Whether the entry is on the navigation part of the air band (below 118 MHz), where only Simplex and

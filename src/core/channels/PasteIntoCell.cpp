@@ -80,7 +80,7 @@ bool PasteTone(ChannelEntry& entry, std::string_view text) {
 
 bool PasteStep(ChannelEntry& entry, std::string_view text, const BandContext& bands) {
     if (!ModeIsOneOf(entry, kBandExp, kBandWfm) || !SetFromText(entry.Step, StepNames, text)) return false;
-    ApplyStep(entry, bands);
+    ApplyStep(entry, bands, true);
     return true;
 }
 

@@ -58,7 +58,7 @@ bool StepTone(ChannelEntry& entry, ChannelPicker& picker) {
 bool StepStep(ChannelEntry& entry, const BandContext& bands, ChannelPicker& picker) {
     if (entry.Band != kBandExp && entry.Band != kBandWfm) return false;
     if (const auto step = picker.PickStep(10, entry.Step)) entry.Step = *step;
-    ApplyStep(entry, bands);
+    ApplyStep(entry, bands, true);
     return true;
 }
 

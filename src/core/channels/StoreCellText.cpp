@@ -1,13 +1,10 @@
 #include "channels/StoreCellText.h"
 
 #include "channels/ChannelFieldChanges.h"
-#include "model/DecimalText.h"
 #include "model/FrequencyConversion.h"
 #include "model/ValueTables.h"
 
 namespace tarn {
-
-std::int32_t TypedFrequencyHz(std::string_view text) { return MhzToHz(DecimalValue(text)); }
 
 EditResult StoreCellText(Document& document, std::size_t slot, int column, std::string_view text) {
     if (slot >= EntryCount) return EditResult::Refused();
@@ -19,11 +16,10 @@ EditResult StoreCellText(Document& document, std::size_t slot, int column, std::
             if (entry.ShiftMode != kShiftSplit) return EditResult::Beep();
             entry.TxFrequency = SplitTransmitFrequency(entry, TypedFrequencyHz(text));
             break;
-        case 6: {
+        case 6:
             if (!IsShiftWithOffset(entry.ShiftMode)) return EditResult::Beep();
-            entry.ShiftOffset = ShiftOffsetOf(TypedFrequencyHz(text));
+            entry.ShiftOffset = ShiftOffsetHz(TypedFrequencyHz(text));
             break;
-        }
         case 8:
             if (entry.ToneType == kToneDcs) {
                 entry.DcsIndex = DcsIndexFromText(text);

@@ -5,6 +5,7 @@
 
 #include "channels/EditResult.h"
 #include "model/Document.h"
+#include "model/FrequencyConversion.h"  // TypedFrequencyHz, the frequency typed into a cell
 
 namespace tarn {
 
@@ -14,10 +15,5 @@ namespace tarn {
 // without Split, an offset without minus or plus and a tone without a tone type are refused with a beep.
 // Sets the document's Modified flag unless it refuses.
 EditResult StoreCellText(Document& document, std::size_t slot, int column, std::string_view text);
-
-// A frequency typed as MHz text, as the model holds it: converted to Hz on the 10 Hz grid, so that a
-// typed value equals the same value read from the image (162.55 matches a weather channel). Absurd
-// values are clamped to the 32-bit range before they become integers.
-std::int32_t TypedFrequencyHz(std::string_view text);
 
 }  // namespace tarn

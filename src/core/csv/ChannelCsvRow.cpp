@@ -129,7 +129,7 @@ private:
                 return;
             }
             SetShiftMode(entry_, duplex == "+" ? kShiftPlus : kShiftMinus);
-            entry_.ShiftOffset = ShiftOffsetOf(offsetHz);
+            entry_.ShiftOffset = ShiftOffsetHz(offsetHz);
             if (!offset || entry_.ShiftOffset != *offset) {
                 Note("offset " + Quoted(offsetText) + " MHz stored as " + CsvMhzText(entry_.ShiftOffset) + " MHz");
             }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "model/DecimalText.h"
+
 namespace tarn {
 
 double HzToMhz(std::int32_t hz) { return static_cast<double>(hz) / 100 / 10000; }
@@ -19,6 +21,8 @@ std::int32_t MhzToHz(double mhz) {
     if (magnitude % 10 >= 5) rounded += 10;
     return static_cast<std::int32_t>(hz < 0 ? -rounded : rounded);
 }
+
+std::int32_t TypedFrequencyHz(std::string_view text) { return MhzToHz(DecimalValue(text)); }
 
 double RoundToResolution(double mhz, std::int32_t resolutionHz) {
     if (mhz == 0.0) return mhz;

@@ -47,7 +47,8 @@ enum class EditStatus {
     NoSuchRow,  // the editor (or the page) has no such control
     Hidden,     // the row is not shown in this state
     Disabled,   // the row is shown but cannot be changed in this state
-    NoSuchItem  // the list has no item with that value
+    NoSuchItem,  // the list has no item with that value
+    Refused      // the typed value was not taken (a receive frequency outside the page's band)
 };
 
 }  // namespace tarn

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "channels/PickLists.h"
+#include "model/FrequencyConversion.h"
 #include "settings/SettingName.h"
 
 namespace tarn {
@@ -22,6 +24,14 @@ std::string ItemList(const SettingRow& row) {
     return list;
 }
 
+std::string VfoSection(VfoPage page) { return SettingName(VfoPageCaption(page)) + "."; }
+
+// A frequency as its edit takes it: digits and at most one ".".
+bool IsFrequencyText(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789.") == std::string_view::npos &&
+           text.find('.') == text.rfind('.');
+}
+
 NumberRule RuleOf(int controlId) {
     const auto edits = CommonNumberControls();
     return std::find_if(edits.begin(), edits.end(), [&](const auto& e) { return e.controlId == controlId; })->rule;
@@ -30,7 +40,7 @@ NumberRule RuleOf(int controlId) {
 }  // namespace
 
 SettingsScript::SettingsScript(Document& document, bool maintenanceMode)
-    : system_(document, maintenanceMode), common_(document) {
+    : system_(document, maintenanceMode), common_(document), vfo_(document) {
     for (const CommonPage page : kCommonPages) common_.ShowPage(page);
 }
 
@@ -40,6 +50,11 @@ std::vector<std::pair<std::string, SettingRow>> SettingsScript::NamedRows() {
     for (const CommonPage page : kCommonPages) {
         for (SettingRow& row : common_.Rows(page)) {
             if (row.hasValue) rows.emplace_back(std::string(kCommonSection) + SettingName(row.label), row);
+        }
+    }
+    for (const VfoPage page : kVfoSheetPages) {
+        for (SettingRow& row : vfo_.Rows(page)) {
+            if (row.hasValue) rows.emplace_back(VfoSection(page) + SettingName(row.label), row);
         }
     }
     return rows;
@@ -69,6 +84,8 @@ bool SettingsScript::Apply(std::string_view assignment, std::string& why) {
     // What the dialog shows already needs no change, whatever state the row is in.
     if (value == Trimmed(row.ShownText())) return true;
 
+    const bool vfo = FindVfoControl(row.controlId).has_value();
+    if (vfo && row.kind == RowKind::Number) return ApplyVfoText(name, row, value, why);
     EditStatus status = EditStatus::NoSuchItem;
     if (row.kind == RowKind::Number) {
         if (NumberText(RuleOf(row.controlId), value) != value) {
@@ -85,19 +102,54 @@ bool SettingsScript::Apply(std::string_view assignment, std::string& why) {
             return false;
         }
         const std::uint32_t chosen = item == row.items.end() ? 0 : item->value;
-        status = name.starts_with(kSystemSection) ? system_.Choose(row.controlId, chosen)
-                                                   : common_.Choose(row.controlId, chosen);
+        status = vfo                                ? vfo_.Choose(row.controlId, chosen)
+                 : name.starts_with(kSystemSection) ? system_.Choose(row.controlId, chosen)
+                                                    : common_.Choose(row.controlId, chosen);
     }
     if (status == EditStatus::Changed || status == EditStatus::Unchanged) return true;
     why = name + ": cannot be changed: " +
-          (name.starts_with(kSystemSection) ? system_.WhyNotChangeable(row.controlId)
-                                            : common_.WhyNotChangeable(row.controlId));
+          (vfo                                ? vfo_.WhyNotChangeable(row.controlId)
+           : name.starts_with(kSystemSection) ? system_.WhyNotChangeable(row.controlId)
+                                              : common_.WhyNotChangeable(row.controlId));
     return false;
 }
 
+bool SettingsScript::ApplyVfoText(const std::string& name, const SettingRow& row, const std::string& value,
+                                  std::string& why) {
+    if (const std::string whyNot = vfo_.WhyNotChangeable(row.controlId); !whyNot.empty()) {
+        why = name + ": cannot be changed: " + whyNot;
+        return false;
+    }
+    if (const auto pick = vfo_.ToneToPick(row.controlId)) {
+        const PickList list = TonePickList(pick->toneType, pick->index);
+        const auto item = std::find_if(list.items.begin(), list.items.end(),
+                                       [&](std::string_view i) { return Trimmed(i) == value; });
+        if (item == list.items.end()) {
+            why = name + ": '" + value + "' is not one of the " + std::string(list.caption) + " list";
+            return false;
+        }
+        vfo_.PickTone(row.controlId, static_cast<std::uint32_t>(item - list.items.begin()));
+        return true;
+    }
+    const auto shown = vfo_.TextAfterTyping(row.controlId, value);
+    if (!IsFrequencyText(value) || !shown) {
+        why = name + ": '" + value + "' is not a frequency this page takes";
+        return false;
+    }
+    if (TypedFrequencyHz(*shown) != TypedFrequencyHz(value)) {
+        why = name + ": '" + value + "' is not a value its edit shows (it would show " + *shown + ")";
+        return false;
+    }
+    vfo_.EnterText(row.controlId, value);
+    return true;
+}
+
 void SettingsScript::Ok() {
-    system_.Ok();
+    // The records first: the system settings' OK re-checks the HOME and VHF Expansion records it finds in the
+    // image when a band was switched off.
+    vfo_.Ok();
     common_.Ok();
+    system_.Ok();
 }
 
 }  // namespace tarn

@@ -182,7 +182,7 @@ void MainWindow::CreateMenus() {
     QMenu* commonMenu = menuBar()->addMenu(QStringLiteral("&Common"));
     AddCommand(commonMenu, kSystem, QStringLiteral("&System..."), &MainWindow::OnSystem);
     AddCommand(commonMenu, kCommon, QStringLiteral("&Common..."), &MainWindow::OnCommon);
-    AddCommand(commonMenu, kVfoHome, QStringLiteral("&VFO && HOME..."), &MainWindow::OnLaterCommand);
+    AddCommand(commonMenu, kVfoHome, QStringLiteral("&VFO && HOME..."), &MainWindow::OnVfoHome);
 
     QMenu* radioMenu = menuBar()->addMenu(QStringLiteral("&Radio"));
     AddCommand(radioMenu, kUpload, QStringLiteral("&Upload"), &MainWindow::OnUpload);
@@ -375,6 +375,11 @@ void MainWindow::OnSystem() {
 
 void MainWindow::OnCommon() {
     RunCommonCommand(app_.document, this);
+    Refresh(1);
+}
+
+void MainWindow::OnVfoHome() {
+    RunVfoHomeCommand(app_.document, this);
     Refresh(1);
 }
 

@@ -83,6 +83,7 @@ private:
     void OnCommon();
     void OnImportCsv();
     void OnExportCsv();
+    void OnVfoHome();
     void OnUpload();
     void OnDownload();
     // Upload or Download: the port for the run, the model encoded, the progress window, then the

@@ -2,6 +2,7 @@
 
 #include "settings/CommonSheet.h"
 #include "settings/SystemParamDlg.h"
+#include "settings/VfoSheet.h"
 
 namespace tarn::gui {
 
@@ -12,6 +13,11 @@ void RunSystemCommand(Document& document, bool maintenanceMode, QWidget* parent)
 
 void RunCommonCommand(Document& document, QWidget* parent) {
     CommonSheet sheet(document, parent);
+    sheet.exec();
+}
+
+void RunVfoHomeCommand(Document& document, QWidget* parent) {
+    VfoSheet sheet(document, parent);
     sheet.exec();
 }
 

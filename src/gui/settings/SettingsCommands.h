@@ -12,5 +12,7 @@ namespace tarn::gui {
 void RunSystemCommand(Document& document, bool maintenanceMode, QWidget* parent);
 // Common: the "Common" sheet with its four pages.
 void RunCommonCommand(Document& document, QWidget* parent);
+// VFO & HOME: the "VFO & HOME" sheet with the VFO and HOME records.
+void RunVfoHomeCommand(Document& document, QWidget* parent);
 
 }  // namespace tarn::gui

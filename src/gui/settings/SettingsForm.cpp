@@ -13,8 +13,16 @@
 namespace tarn::gui {
 namespace {
 
-// A number edit is as wide as six digits: the longest value, "-12.7", with room to spare.
-int NumberWidth(const QWidget* edit) { return edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16; }
+// A number edit is as wide as its longest value, at least six digits ("-12.7" with room to spare).
+int NumberWidth(const QWidget* edit, std::size_t maxLength = 0) {
+    const auto digits = static_cast<qsizetype>(std::max<std::size_t>(maxLength, 6));
+    return edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 16;
+}
+
+// A label's text shown as written: an "&" in it ("CTCSS/DCS Enc&Dec") is not a mnemonic marker.
+QString LabelText(const std::string& label) {
+    return Latin1(label).replace(QLatin1Char('&'), QStringLiteral("&&")) + QLatin1Char(':');
+}
 
 QHBoxLayout* TightRow(QWidget* field) {
     auto* row = new QHBoxLayout(field);
@@ -52,7 +60,7 @@ void SettingsForm::AddList(const SettingRow& row) {
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(list, &QComboBox::activated, this,
             [this, list, id = row.controlId](int index) { emit Chosen(id, list->itemData(index).toUInt()); });
-    auto* label = new QLabel(Latin1(row.label) + QLatin1Char(':'), this);
+    auto* label = new QLabel(LabelText(row.label), this);
     label->setBuddy(list);
     form_->addRow(label, list);
     lists_[row.controlId] = list;
@@ -64,7 +72,7 @@ CUndoLockEdit* SettingsForm::MakeEdit(const SettingRow& row) {
     SetControlId(edit, row.controlId);
     edit->SetFilterKind(row.filterKind);
     edit->SetMaxLength(static_cast<int>(row.maxLength));
-    edit->setFixedWidth(NumberWidth(edit));
+    edit->setFixedWidth(NumberWidth(edit, row.maxLength));
     edit->setAlignment(Qt::AlignRight);
     connect(edit, &CLockEdit::ValueTyped, this, [this, edit, id = row.controlId] {
         edit->ClearTyped();
@@ -85,7 +93,7 @@ void SettingsForm::AddNumber(const SettingRow& row) {
         besides_[row.controlId] = beside;
     }
     line->addStretch();
-    auto* label = new QLabel(Latin1(row.label) + QLatin1Char(':'), this);
+    auto* label = new QLabel(LabelText(row.label), this);
     label->setBuddy(edit);
     form_->addRow(label, field);
     fields_[row.controlId] = field;

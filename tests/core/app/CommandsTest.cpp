@@ -32,7 +32,7 @@ TEST(HelpContext, SomeContextsOpenTheContents) {
     for (auto [context, section] : {std::pair{CommandHelpContext(command::kConfigure), "configuration"},
                                     {98376, "get-started"}, {98377, "common-problems"}, {12345, ""},
                                     {131174, "system-parameters"}, {131264, "common-settings"},
-                                    {131267, "common-settings"}, {131268, ""}}) {
+                                    {131267, "common-settings"}, {131268, "vfo-home"}, {131272, ""}}) {
         const HelpRequest r = FilterHelpRequest(context, 0);
         EXPECT_EQ(std::tuple(r.finder, HelpSection(r)), std::tuple(false, std::string_view(section))) << context;
     }

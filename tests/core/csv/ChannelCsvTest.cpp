@@ -339,7 +339,7 @@ void MakeGridChannel(ChannelEntry& e, int i, const BandContext& bands) {
             e.Step = static_cast<std::uint32_t>(i % 8);
             ApplyStep(e, bands);
             SetShiftMode(e, static_cast<std::uint32_t>(i % 4));
-            if (IsShiftWithOffset(e.ShiftMode)) e.ShiftOffset = ShiftOffsetOf(50000 * i);
+            if (IsShiftWithOffset(e.ShiftMode)) e.ShiftOffset = ShiftOffsetHz(50000 * i);
             if (e.ShiftMode == kShiftSplit) e.TxFrequency = SplitTransmitFrequency(e, 150000000 + 5000 * i);
             e.ToneType = static_cast<std::uint32_t>(i % 3);
             e.CtcssIndex = static_cast<std::uint32_t>(i % 50);

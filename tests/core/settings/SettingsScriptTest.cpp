@@ -32,7 +32,7 @@ TEST_F(SettingsScriptTest, NamesEverySettingOnceByItsLabel) {
     std::set<std::string> names;
     for (const std::string& line : lines) names.insert(line.substr(0, line.find('=')));
     EXPECT_EQ(names.size(), lines.size());
-    EXPECT_EQ(lines.size(), 13u + 12 + 8 + 5 + 7 + 17);  // "[MON] Key" has no value
+    EXPECT_EQ(lines.size(), 13u + 12 + 8 + 5 + 7 + 17 + 3 * 10 + 11);  // "[MON] Key" and RANGE have no value
     EXPECT_EQ(Line(script, "common.lamp_mode"), "common.lamp_mode=Key on");
     EXPECT_EQ(Line(script, "system.current_mode"), "system.current_mode=VFO");  // without the padding
 }
@@ -48,6 +48,7 @@ TEST_F(SettingsScriptTest, SetsEveryListedValueThatTheDialogLetsTheUserChoose) {
     for (const std::string& line : script.Lines()) {
         const std::string name = line.substr(0, line.find('='));
         if (name == "system.gray_expansion" || name == "system.brs_mode_tx") continue;  // would disable others
+        if (!name.starts_with("system.") && !name.starts_with("common.")) continue;  // the VFO & HOME test's
         for (const char* value : {"Off", "On", "Enable", "Disable", "Mode3", "8", "1 : 5", "Exp", "Book MR", "WX",
                                   "1,5 Sec", "All Lock", "Flash + 121.5", "-12.7", "110", "255", "0.5h"}) {
             const std::string assignment = name + "=" + value;
@@ -80,6 +81,11 @@ TEST_F(SettingsScriptTest, RefusesWhatTheDialogWouldNotAllowAndChangesNothing) {
         {"common.mon_key=MON", "no such setting"},
         {"lamp_mode=Off", "no such setting"},
         {"common.lamp_mode", "section.name=value"},
+        {"vhf_expansion.receive_frequency=150", "Gray Expansion is Enable"},
+        {"air.receive_frequency=150", "not a frequency this page takes"},
+        {"air.receive_frequency=1e2", "not a frequency this page takes"},
+        {"air.transmit_frequency=118", "does not let it be changed"},
+        {"air.wide_narrow=Narrow", "does not show it"},
     };
     for (const auto& c : cases) {
         std::string why;
@@ -93,6 +99,34 @@ TEST_F(SettingsScriptTest, RefusesWhatTheDialogWouldNotAllowAndChangesNothing) {
     std::string why;
     EXPECT_TRUE(script.Apply("system.weather_band=Enable", why)) << why;
     EXPECT_TRUE(script.Apply("common.bclo=Off", why)) << why;
+}
+
+// The VFO & HOME records are set through the pages' rules: HOME follows the band typed, a value the
+// edit would show otherwise is refused, and OK writes the records.
+TEST_F(SettingsScriptTest, SetsTheVfoAndHomeRecordsThroughThePagesRules) {
+    document.Settings().GrayExpansion = 1;
+    document.Settings().WeatherBand = 1;
+    document.Settings().Encode(document.Image());
+    SettingsScript script(document, false);
+    std::string why;
+    for (const char* assignment : {"home.receive_frequency=162.55", "fm_radio.receive_frequency=98.1",
+                                   "vhf_expansion.receive_frequency=146", "vhf_expansion.rpt_shift=+",
+                                   "vhf_expansion.shift_frequency=0.6", "vhf_expansion.sub_audio_type=CTCSS",
+                                   "vhf_expansion.ctcss_dcs_enc_dec=88.5"}) {
+        EXPECT_TRUE(script.Apply(assignment, why)) << why;
+    }
+    EXPECT_EQ(Line(script, "home.mode"), "home.mode=WX");
+    EXPECT_EQ(Line(script, "home.receive_frequency"), "home.receive_frequency=162.55000");
+    EXPECT_FALSE(script.Apply("vhf_expansion.shift_frequency=12", why));
+    EXPECT_NE(why.find("it would show 9.95000"), std::string::npos) << why;
+    EXPECT_FALSE(script.Apply("vhf_expansion.ctcss_dcs_enc_dec=88.4", why));
+    script.Ok();
+    EXPECT_TRUE(document.Modified());
+    const auto lines = SettingsScript(document, false).Lines();
+    for (const char* line : {"fm_radio.receive_frequency=98.10000", "vhf_expansion.shift_frequency=0.60000",
+                             "vhf_expansion.ctcss_dcs_enc_dec=88.5", "home.mode=WX"}) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    }
 }
 
 }  // namespace
