@@ -288,7 +288,7 @@ private slots:
         auto app = workspace_.MakeApp();
         ConfigurationDialog dialog(app->settings, {{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("CP2102"), false,
                                                     QStringLiteral("uucp")},
-                                                   {QStringLiteral("/dev/ttyUSB1"), QStringLiteral("CH340")}});
+                                                   {QStringLiteral("/dev/ttyUSB1"), QStringLiteral("CH340"), true, {}}});
         QCOMPARE(dialog.PortBox()->itemText(kComPortCount),
                  QStringLiteral("/dev/ttyUSB0  (CP2102)  - no permission: join the group uucp"));
         QCOMPARE(dialog.PortBox()->itemText(kComPortCount + 1), QStringLiteral("/dev/ttyUSB1  (CH340)"));

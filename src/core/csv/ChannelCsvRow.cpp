@@ -113,7 +113,7 @@ private:
         }
         entry_.Step = static_cast<std::uint32_t>(it - StepSpacing.begin());
         entry_.RxFrequency = hz;
-        ApplyStep(entry_, bands_);
+        ApplyStep(entry_, bands_, true);  // as the grid's Step column sets it
     }
 
     void StoreDuplex() {

@@ -1,7 +1,6 @@
 #include "settings/VfoSettingsPage.h"
 
 #include <QKeyEvent>
-#include <QVBoxLayout>
 
 #include "channels/PickListDialog.h"
 #include "channels/UndoLockEdit.h"
@@ -13,34 +12,21 @@ namespace {
 
 constexpr int kToneColumn = 8;  // the tone list's help is the grid's tone column
 
+PageEditor EditorOfPage(VfoSheetEditor& editor, VfoPage page) {
+    return {[&editor, page] { editor.ShowPage(page); }, [&editor, page] { return editor.Rows(page); },
+            [&editor](int id, std::uint32_t value) { editor.Choose(id, value); },
+            [&editor](int id, const std::string& text) { editor.EnterText(id, text); }};
+}
+
 }  // namespace
 
 VfoSettingsPage::VfoSettingsPage(VfoSheetEditor& editor, VfoPage page, const std::vector<SettingRow>& layout,
                                  QWidget* parent)
-    : SettingsPage(VfoPageTemplate(page), Latin1(VfoPageCaption(page)), parent),
+    : SettingsPage(VfoPageTemplate(page), Latin1(VfoPageCaption(page)), EditorOfPage(editor, page), layout, parent),
       editor_(editor),
-      page_(page),
-      form_(new SettingsForm(layout, this)) {
-    connect(form_, &SettingsForm::Chosen, this, [this](int controlId, std::uint32_t value) {
-        editor_.Choose(controlId, value);
-        ShowRows();
-    });
-    connect(form_, &SettingsForm::NumberTyped, this, [this](int controlId, const QString& text) {
-        editor_.EnterText(controlId, text.toStdString());
-        ShowRows();
-    });
-    form_->Edit(VfoControlId(page, VfoRow::Tone))->installEventFilter(this);
-    auto* box = new QVBoxLayout(this);
-    box->addWidget(form_);
-    box->addStretch();
+      page_(page) {
+    Form()->Edit(VfoControlId(page, VfoRow::Tone))->installEventFilter(this);
 }
-
-void VfoSettingsPage::Initialise() {
-    editor_.ShowPage(page_);
-    ShowRows();
-}
-
-void VfoSettingsPage::ShowRows() { form_->Show(editor_.Rows(page_)); }
 
 bool VfoSettingsPage::eventFilter(QObject* watched, QEvent* event) {
     // The tone edit is not typed into: Enter and a double click open the tone list instead.
@@ -63,7 +49,7 @@ void VfoSettingsPage::PickTone() {
         if (const auto index = dialog.Chosen()) editor_.PickTone(toneId, *index);
     }
     ShowRows();
-    form_->Edit(toneId)->selectAll();
+    Form()->Edit(toneId)->selectAll();
 }
 
 }  // namespace tarn::gui

@@ -337,7 +337,7 @@ void MakeGridChannel(ChannelEntry& e, int i, const BandContext& bands) {
         case 3:
             StoreReceiveFrequency(e, 137000000 + 12500 * i, bands);
             e.Step = static_cast<std::uint32_t>(i % 8);
-            ApplyStep(e, bands);
+            ApplyStep(e, bands, true);
             SetShiftMode(e, static_cast<std::uint32_t>(i % 4));
             if (IsShiftWithOffset(e.ShiftMode)) e.ShiftOffset = ShiftOffsetHz(50000 * i);
             if (e.ShiftMode == kShiftSplit) e.TxFrequency = SplitTransmitFrequency(e, 150000000 + 5000 * i);
@@ -351,7 +351,7 @@ void MakeGridChannel(ChannelEntry& e, int i, const BandContext& bands) {
         case 4:
             StoreReceiveFrequency(e, 88000000 + 100000 * i, bands);
             e.Step = static_cast<std::uint32_t>(i % 8);
-            ApplyStep(e, bands);
+            ApplyStep(e, bands, true);
             break;
         case 5:
             StoreReceiveFrequency(e, 154570000, bands);  // a BRS channel
