@@ -35,7 +35,7 @@ one_transfer() {
   read -r port <&"${SIM[0]}"
   local TIMEFORMAT='%R %U %S' times
   times=$( { time "$cli" "$command" --port "$port" "$file" >/dev/null 2>"$work/cli.err" </dev/null; } 2>&1 ) || {
-    cat "$work/cli.err" >&2; exit 1; }
+    echo "$command with the virtual radio's options: --baud-timing $* failed:" >&2; cat "$work/cli.err" >&2; exit 1; }
   kill "$sim_pid"; wait "$sim_pid" 2>/dev/null || true; sim_pid=
   # Bytes from the program (P) and from the radio (R) each take the line once; the echo rides along.
   local wire
