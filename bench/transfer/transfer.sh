@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Upload and Download through tarn-cli against the virtual radio sending at the pace of 9600 baud.
 # Prints, for each transfer, the wall time, the protocol's floor (every byte on the wire at 9600 baud,
-# counted from the virtual radio's log, plus the fixed waits the protocol makes) and tarn-cli's CPU time.
+# counted from the virtual radio's log, plus the fixed waits the protocol makes) and tarn-cli's CPU time;
+# then the same transfer through a USB serial adapter's 16 ms latency timer (the virtual radio's
+# --latency 16), with its wall time as a multiple of the time without it.
 # Usage: bench/transfer/transfer.sh [RUNS]   (default 3; build first with scripts/build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -23,16 +25,17 @@ char_ms=$(awk 'BEGIN { printf "%.6f", 10 * 1000 / 9600 }')
 read_waits_ms=150
 write_waits_ms=$((100 + 32 * (10 + 50)))
 
-# Runs tarn-cli against a fresh virtual radio; prints "wall_s cpu_s wire_bytes".
+# Runs tarn-cli against a fresh virtual radio with the given further options; prints "wall_s cpu_s wire_bytes".
 one_transfer() {
   local command=$1 file=$2 port
+  shift 2
   rm -f "$work/radio.log"
-  coproc SIM { exec "$sim" --baud-timing --log "$work/radio.log"; }
+  coproc SIM { exec "$sim" --baud-timing "$@" --log "$work/radio.log"; }
   sim_pid=$SIM_PID
   read -r port <&"${SIM[0]}"
   local TIMEFORMAT='%R %U %S' times
   times=$( { time "$cli" "$command" --port "$port" "$file" >/dev/null 2>"$work/cli.err" </dev/null; } 2>&1 ) || {
-    cat "$work/cli.err" >&2; exit 1; }
+    echo "$command with the virtual radio's options: --baud-timing $* failed:" >&2; cat "$work/cli.err" >&2; exit 1; }
   kill "$sim_pid"; wait "$sim_pid" 2>/dev/null || true; sim_pid=
   # Bytes from the program (P) and from the radio (R) each take the line once; the echo rides along.
   local wire
@@ -40,27 +43,34 @@ one_transfer() {
   awk -v t="$times" -v w="$wire" 'BEGIN { split(t, a, " "); printf "%s %.3f %d\n", a[1], a[2] + a[3], w }'
 }
 
+# The run of median wall time among the "wall_s cpu_s wire_bytes" lines given.
+median() { printf '%s\n' "$@" | sort -n | awk '{ line[NR] = $0 } END { print line[int((NR + 1) / 2)] }'; }
+
+# report NAME WAITS_MS RUNS DIRECT_RUN LATENCY_RUN
 report() {
-  local name=$1 waits_ms=$2; shift 2
-  printf '%s\n' "$@" | sort -n | awk -v name="$name" -v waits="$waits_ms" -v char_ms="$char_ms" '
-    { wall[NR] = $1; cpu[NR] = $2; wire = $3 }
-    END {
-      w = wall[int((NR + 1) / 2)]; c = cpu[int((NR + 1) / 2)]
-      floor_s = (wire * char_ms + waits) / 1000
-      printf "%s (median of %d)\n", name, NR
-      printf "  wall time:   %.3f s\n", w
-      printf "  floor:       %.3f s  (%d bytes on the wire x %.4f ms + %d ms of fixed waits)\n", floor_s, wire, char_ms, waits
-      printf "  wall/floor:  %+.1f %%  (target within 10 %%)\n", (w / floor_s - 1) * 100
-      printf "  CPU time:    %.3f s = %.2f %% of the wall time (target under 3 %%)\n", c, c / w * 100
-    }'
+  awk -v name="$1" -v waits="$2" -v runs="$3" -v direct="$4" -v late="$5" -v char_ms="$char_ms" 'BEGIN {
+    split(direct, d, " "); split(late, l, " ")
+    floor_s = (d[3] * char_ms + waits) / 1000
+    printf "%s (median of %d)\n", name, runs
+    printf "  wall time:   %.3f s\n", d[1]
+    printf "  floor:       %.3f s  (%d bytes on the wire x %.4f ms + %d ms of fixed waits)\n", floor_s, d[3], char_ms, waits
+    printf "  wall/floor:  %+.1f %%  (target within 10 %%)\n", (d[1] / floor_s - 1) * 100
+    printf "  CPU time:    %.3f s = %.2f %% of the wall time (target under 3 %%)\n", d[2], d[2] / d[1] * 100
+    printf "  through a USB adapter with a 16 ms latency timer (--latency 16):\n"
+    printf "  wall time:   %.3f s = %.3f x the time without it (target at most 1.1)\n", l[1], l[1] / d[1]
+    printf "  CPU time:    %.3f s = %.2f %% of the wall time (target under 2 %%)\n", l[2], l[2] / l[1] * 100
+  }'
 }
 
-uploads=() downloads=()
+uploads=() downloads=() late_uploads=() late_downloads=()
 for _ in $(seq "$runs"); do
-  rm -f "$work/upload.trn"
+  rm -f "$work/upload.trn" "$work/late-upload.trn"
   uploads+=("$(one_transfer upload "$work/upload.trn")")
   # The image just read goes back, as after editing it.
   downloads+=("$(one_transfer download "$work/upload.trn")")
+  late_uploads+=("$(one_transfer upload "$work/late-upload.trn" --latency 16)")
+  late_downloads+=("$(one_transfer download "$work/upload.trn" --latency 16)")
 done
-report "upload (read the radio)" "$read_waits_ms" "${uploads[@]}"
-report "download (read, merge, write the radio)" "$((read_waits_ms + write_waits_ms))" "${downloads[@]}"
+report "upload (read the radio)" "$read_waits_ms" "$runs" "$(median "${uploads[@]}")" "$(median "${late_uploads[@]}")"
+report "download (read, merge, write the radio)" "$((read_waits_ms + write_waits_ms))" "$runs" \
+  "$(median "${downloads[@]}")" "$(median "${late_downloads[@]}")"

@@ -4,9 +4,11 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 namespace tarn::sim {
 namespace {
@@ -16,6 +18,8 @@ constexpr auto kCharTime = std::chrono::microseconds(10 * 1000000 / 9600);
 // A sleep wakes up to some tenths of a millisecond late; the last stretch is waited out on the clock so
 // that characters leave at the line's pace and not at the scheduler's.
 constexpr auto kSpinStretch = std::chrono::microseconds(300);
+// A USB serial adapter's receive buffer: full, it is handed on at once.
+constexpr std::size_t kAdapterBuffer = 62;
 
 void WaitUntil(std::chrono::steady_clock::time_point moment) {
     std::this_thread::sleep_until(moment - kSpinStretch);
@@ -25,8 +29,15 @@ void WaitUntil(std::chrono::steady_clock::time_point moment) {
 
 }  // namespace
 
-SimLine::SimLine(int masterFd, int farEndFd, bool baudTiming, bool echo, std::FILE* log)
-    : fd_(masterFd), farEndFd_(farEndFd), baudTiming_(baudTiming), echo_(echo), log_(log), start_(Clock::now()), lineFree_(start_) {}
+SimLine::SimLine(int masterFd, int farEndFd, bool baudTiming, int latencyMs, bool echo, std::FILE* log)
+    : fd_(masterFd),
+      farEndFd_(farEndFd),
+      baudTiming_(baudTiming),
+      latency_(latencyMs),
+      echo_(echo),
+      log_(log),
+      start_(Clock::now()),
+      lineFree_(start_) {}
 
 std::optional<std::uint8_t> SimLine::Read(Clock::time_point deadline) {
     for (;;) {
@@ -34,17 +45,21 @@ std::optional<std::uint8_t> SimLine::Read(Clock::time_point deadline) {
         const ssize_t n = ::read(fd_, &byte, 1);
         if (n == 1) {
             Log('P', byte);
-            if (echo_) Put(byte, 'E');
+            const Echo echo = std::exchange(nextEcho_, Echo::Normal);
+            if (echo_ && echo != Echo::Lost) Put(echo == Echo::Wrong ? static_cast<std::uint8_t>(~byte) : byte, 'E');
             return byte;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
             std::perror("tarn-radio-sim: read");
             std::exit(1);
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0) return std::nullopt;
+        ReleaseIfDue();
+        const auto now = Clock::now();
+        if (deadline <= now) return std::nullopt;
+        const auto wake = std::min(deadline, ReleaseTime());
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(wake - now).count();
         pollfd p{fd_, POLLIN, 0};
-        poll(&p, 1, static_cast<int>(std::min<long long>(left, 1000)));
+        poll(&p, 1, static_cast<int>(std::clamp<long long>(left, 0, 1000)));
     }
 }
 
@@ -66,8 +81,17 @@ void SimLine::Ignore(Clock::time_point deadline) {
 void SimLine::WaitUntilTaken() {
     const auto deadline = Clock::now() + std::chrono::seconds(3);
     int unread = 0;
-    while (ioctl(farEndFd_, FIONREAD, &unread) == 0 && unread > 0 && Clock::now() < deadline) {
+    while ((!held_.empty() || (ioctl(farEndFd_, FIONREAD, &unread) == 0 && unread > 0)) && Clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ReleaseIfDue();
+    }
+}
+
+void SimLine::Idle(int milliseconds) {
+    const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+    while (Clock::now() < end) {
+        std::this_thread::sleep_until(std::min(end, ReleaseTime()));
+        ReleaseIfDue();
     }
 }
 
@@ -87,9 +111,38 @@ void SimLine::Put(std::uint8_t byte, char tag) {
         lineFree_ = std::max(lineFree_, Clock::now()) + kCharTime;
         WaitUntil(lineFree_);
     }
-    for (;;) {
-        const ssize_t n = ::write(fd_, &byte, 1);
-        if (n == 1) break;
+    Log(tag, byte);
+    if (latency_.count() == 0) {
+        WriteOut(&byte, 1);
+        return;
+    }
+    ReleaseIfDue();
+    if (held_.empty()) heldSince_ = Clock::now();
+    held_.push_back(byte);
+    if (held_.size() >= kAdapterBuffer) Release();
+}
+
+Clock::time_point SimLine::ReleaseTime() const {
+    return held_.empty() ? Clock::time_point::max() : heldSince_ + latency_;
+}
+
+void SimLine::ReleaseIfDue() {
+    if (Clock::now() >= ReleaseTime()) Release();
+}
+
+void SimLine::Release() {
+    WriteOut(held_.data(), held_.size());
+    held_.clear();
+}
+
+void SimLine::WriteOut(const std::uint8_t* bytes, std::size_t count) {
+    while (count > 0) {
+        const ssize_t n = ::write(fd_, bytes, count);
+        if (n > 0) {
+            bytes += n;
+            count -= static_cast<std::size_t>(n);
+            continue;
+        }
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
             pollfd p{fd_, POLLOUT, 0};
             poll(&p, 1, 100);
@@ -98,7 +151,6 @@ void SimLine::Put(std::uint8_t byte, char tag) {
         std::perror("tarn-radio-sim: write");
         std::exit(1);
     }
-    Log(tag, byte);
 }
 
 void SimLine::Note(const std::string& text) {

@@ -13,6 +13,8 @@ const char* const kSimUsage =
     "  --out FILE            save what is written into the radio\n"
     "  --log FILE            log every byte: P from the program, E the cable's echo, R from the radio\n"
     "  --baud-timing         send at the pace of 9600 baud\n"
+    "  --latency MS          hand on what the radio and the cable send as a USB adapter does: held until\n"
+    "                        MS ms have passed since the first byte held, or until 62 bytes are held\n"
     "  --power-cycle MS      silent to probes until switched on, then 0x50 after MS\n"
     "  --silent              never answer (the cable still echoes)\n"
     "  --no-echo             a cable without echo\n"
@@ -32,6 +34,8 @@ const char* const kSimUsage =
     "  --ignore-block N      do not answer written block N\n"
     "  --late-ack N:MS       answer written block N after MS ms\n"
     "  --hangup-write N      hang up instead of answering written block N\n"
+    "  --wrong-echo N:K      the cable echoes byte K of written block N wrong (0 is its command byte)\n"
+    "  --lost-echo N:K       the cable does not echo byte K of written block N\n"
     "  --model-id HHHH       image bytes 4..5 (hex)\n"
     "  --hardware-bits N     the low four bits of image byte 7\n"
     "  --help, --version     print this, or the version, and quit\n";
@@ -77,6 +81,7 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
         else if (arg == "--image") o.imagePath = value;
         else if (arg == "--out") o.outPath = value;
         else if (arg == "--log") o.logPath = value;
+        else if (arg == "--latency") ok = ParseInt(value, 10, o.latencyMs);
         else if (arg == "--power-cycle") ok = ParseInt(value, 10, o.powerCycleMs);
         else if (arg == "--block-size") ok = ParseInt(value, 10, o.blockSize) && o.blockSize >= 1 && o.blockSize <= 253;
         else if (arg == "--length") ok = ParseNumbers(value, {&o.lengthBlock, &o.lengthValue}) && o.lengthValue <= 255;
@@ -90,6 +95,8 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
         else if (arg == "--reject-block") ok = ParseInt(value, 10, o.rejectBlock);
         else if (arg == "--ignore-block") ok = ParseInt(value, 10, o.ignoreBlock);
         else if (arg == "--hangup-write") ok = ParseInt(value, 10, o.hangupWriteBlock);
+        else if (arg == "--wrong-echo") ok = ParseNumbers(value, {&o.wrongEcho.block, &o.wrongEcho.index});
+        else if (arg == "--lost-echo") ok = ParseNumbers(value, {&o.lostEcho.block, &o.lostEcho.index});
         else if (arg == "--model-id") {
             int v = 0;
             ok = ParseInt(value, 16, v) && v <= 0xFFFF;

@@ -18,6 +18,12 @@ struct BlockPause {
     int ms = 0;
 };
 
+// One byte of a written block, counted from its command byte (0) to its checksum (L + 1).
+struct BlockByte {
+    int block = -1;
+    int index = 0;
+};
+
 // A written block answered `ms` late.
 struct LateAnswer {
     int block = -1;
@@ -29,6 +35,7 @@ struct SimOptions {
     std::string outPath;    // where a written image (and alignment writes) are saved
     std::string logPath;    // every byte on the line, with the time in ms
     bool baudTiming = false;
+    int latencyMs = 0;  // > 0: what the radio sends reaches the program as through a USB adapter
     bool echo = true;
     bool silent = false;
     int powerCycleMs = -1;  // >= 0: silent to the first probe of a handshake, then 0x50 after this many ms
@@ -48,6 +55,8 @@ struct SimOptions {
     int ignoreBlock = -1;
     int hangupWriteBlock = -1;  // hang up instead of answering this written block
     LateAnswer lateAck;
+    BlockByte wrongEcho;  // the cable echoes this byte of a written block wrong
+    BlockByte lostEcho;   // the cable does not echo this byte of a written block
     std::optional<int> modelId;       // bytes 4..5
     std::optional<int> hardwareBits;  // low four bits of byte 7
 };

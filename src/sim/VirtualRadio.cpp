@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
 #include "AlignmentMemory.h"
 #include "model/ImageChecksum.h"
@@ -151,7 +150,7 @@ void VirtualRadio::SendImage() {
             line_.Send({block.begin(), head(options_.pause.bytes)});
             line_.WaitUntilTaken();
             line_.Note("read block " + std::to_string(n) + " paused");
-            std::this_thread::sleep_for(std::chrono::milliseconds(options_.pause.ms));
+            line_.Idle(options_.pause.ms);
             line_.Send({head(options_.pause.bytes), block.end()});
         } else {
             line_.Send(block);
@@ -171,21 +170,27 @@ void VirtualRadio::ReceiveImage() {
     std::size_t position = 0;
     for (int n = 0; position < kImageSize; ++n) {
         std::vector<std::uint8_t> block;
-        const auto command = line_.ReadWithin(kByteWaitMs);
-        if (!command) return;
-        block.push_back(*command);
-        const auto length = line_.ReadWithin(kByteWaitMs);
-        if (!length || *length < 2) return;
-        block.push_back(*length);
-        for (int i = 0; i < *length; ++i) {  // block number, data, checksum
+        // The next byte of the block, echoed as the cable's faults say.
+        const auto next = [&] {
+            const int index = static_cast<int>(block.size());
+            if (n == options_.wrongEcho.block && index == options_.wrongEcho.index) line_.SpoilNextEcho(SimLine::Echo::Wrong);
+            if (n == options_.lostEcho.block && index == options_.lostEcho.index) line_.SpoilNextEcho(SimLine::Echo::Lost);
             const auto b = line_.ReadWithin(kByteWaitMs);
-            if (!b) return;
-            block.push_back(*b);
+            if (b) block.push_back(*b);
+            return b;
+        };
+        const auto command = next();
+        if (!command) return;
+        const std::string name = "write block " + std::to_string(n);
+        line_.Note(name + " started");
+        const auto length = next();
+        if (!length || *length < 2) return;
+        for (int i = 0; i < *length; ++i) {  // block number, data, checksum
+            if (!next()) return;
         }
         const std::uint8_t checksum = block.back();
         block.pop_back();
         const std::size_t count = block.size() - 3;
-        const std::string name = "write block " + std::to_string(n);
         if (n == options_.ignoreBlock) {
             line_.Note(name + " received, not answering");
             return;
@@ -200,7 +205,7 @@ void VirtualRadio::ReceiveImage() {
         position += count;
         if (n == options_.lateAck.block) {
             line_.Note(name + " answered late");
-            std::this_thread::sleep_for(std::chrono::milliseconds(options_.lateAck.ms));
+            line_.Idle(options_.lateAck.ms);
         }
         line_.Send(kAck);
     }
@@ -308,7 +313,7 @@ void VirtualRadio::HangUp() {
     // Hanging up a moment after the program has read everything meets it waiting in its next read (the
     // moment lets the terminal hand over what it still holds).
     line_.WaitUntilTaken();
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    line_.Idle(20);
     line_.Note("hang-up");
     line_.HangUp();
     std::exit(0);

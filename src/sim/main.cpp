@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     std::printf("%s\n", slavePath);
     std::fflush(stdout);
 
-    sim::SimLine line(master, slave, options->baudTiming, options->echo, log);
+    sim::SimLine line(master, slave, options->baudTiming, options->latencyMs, options->echo, log);
     sim::VirtualRadio radio(line, *options, memory);
     radio.Run();
 }

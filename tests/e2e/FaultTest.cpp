@@ -17,6 +17,17 @@ Bytes Written(std::size_t bytes) {
     return Concat({Read(32), {0x60}, Bytes(blocks.begin(), blocks.begin() + static_cast<long>(bytes))});
 }
 
+// What the program sends in a Download up to the end of written block 2 when the cable echoed the block's
+// byte `index` (0 is its command byte) wrong, or lost that echo: the checksum takes the data bytes as
+// echoed, a lost one left out.
+Bytes WrittenWithEcho(std::size_t index, bool lost) {
+    Bytes sent = Written(3 * 132);
+    const std::uint8_t byte = sent[sent.size() - 132 + index];
+    const std::uint8_t echo = lost ? 0 : static_cast<std::uint8_t>(~byte);
+    sent.back() = static_cast<std::uint8_t>(sent.back() - byte + echo);
+    return sent;
+}
+
 // Jobs stopped by the radio or a cancel: nothing saved, no alignment mode, the image kept, the end told.
 TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
     const std::string comm = "Communication Error", mismatch = "Hardware configuration mismatched!";
@@ -63,17 +74,25 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         {Op::Download, {"--reject-block", "2"}, {"BCC Error"}, taken, Written(3 * 132)},
         {Op::Download, {"--ignore-block", "2"}, {"Timeout 4"}, taken, Written(3 * 132)},
         {Op::Download, {"--hangup-write", "2"}, {comm}, taken, Written(3 * 132)},
+        // The cable echoes a byte of write block 2 wrong, or loses the echo of its last data byte (both
+        // left out of the checksum, which the radio refuses), or of its checksum (the acknowledgement
+        // taken for that echo, none left to wait for).
+        {Op::Download, {"--wrong-echo", "2:60"}, {"BCC Error"}, taken, WrittenWithEcho(60, false)},
+        {Op::Download, {"--lost-echo", "2:130"}, {"BCC Error"}, taken, WrittenWithEcho(130, true)},
+        {Op::Download, {"--lost-echo", "2:131"}, {"Timeout 4"}, taken, Written(3 * 132)},
         // Cancelled while waiting for the radio (silently), between two read or write blocks (silently),
         // for a write acknowledgement, or while the radio is switched off for the alignment handshake
         // (the merged image stays).
         {Op::Upload, {"--power-cycle", "600000"}, {}, program, {}, "switched off"},
         {Op::Upload, {"--baud-timing", "--pause", "3:0:0"}, {}, program, {}, "read block 3 paused"},
         {Op::Download, {"--late-ack", "2:50"}, {}, taken, {}, "write block 2 answered late"},
+        // in the middle of sending a write block: the block is finished, nothing more sent
+        {Op::Download, {"--baud-timing"}, {}, taken, Written(3 * 132), "write block 2 started"},
         {Op::Download, {"--ignore-block", "2"}, {comm}, taken, {}, "write block 2 received"},
         {Op::AlignEntry, {"--power-cycle", "2000"}, {}, merged, {}, "alignment requested"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << int(c.op) << ' ' << c.options[0] << ' ' << c.options[1]
+        SCOPED_TRACE(testing::Message() << int(c.op) << ' ' << c.options.front() << ' ' << c.options.back()
                                         << (c.cancelAt ? " cancelled" : ""));
         SimRadio radio(c.options);
         RunningJob job({c.op, radio.Port()}, program);

@@ -1,6 +1,8 @@
 // Upload, Download, the alignment entry and their merge, checked on the wire through the virtual radio's log.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "SimHarness.h"
 #include "link/Link.h"
 #include "link/LinkStrings.h"
@@ -130,6 +132,27 @@ TEST(Download, WaitsThirtyOneReceivesForTheAnswerToAWrittenBlock) {
     SimRadio radio({"--late-ack", "2:3500"});
     const JobOutcome out = RunningJob({Op::Download, radio.Port()}, ProgramImage()).Finish();
     EXPECT_EQ(out.messages, std::vector<std::string>{"Download is completed"});
+}
+
+TEST(Download, KeepsPaceWithAUsbAdapterAndSendsTheSameBytesInTheSameOrder) {
+    // An adapter that holds what it receives for up to 16 ms would make a write that waits for each
+    // echo in turn take over a minute. Without the adapter or with it, the radio sees the same exchange.
+    const CloneImage merged = MergedImage(RadioImage(), ProgramImage(), false);
+    std::vector<std::pair<char, std::uint8_t>> exchanges[2];
+    for (const bool adapter : {false, true}) {
+        SCOPED_TRACE(adapter ? "adapter" : "direct");
+        SimRadio radio(adapter ? std::vector<std::string>{"--latency", "16"} : std::vector<std::string>{});
+        const auto start = std::chrono::steady_clock::now();
+        const JobOutcome out = RunningJob({Op::Download, radio.Port()}, ProgramImage()).Finish();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+        EXPECT_EQ(out.messages, std::vector<std::string>{"Download is completed"});
+        ASSERT_TRUE(radio.WaitForNote("image written"));
+        const auto log = radio.Log();
+        EXPECT_TRUE(EveryByteEchoed(log));
+        EXPECT_EQ(Tagged(log, 'P'), Concat({{0x70}, Bytes(32, 0x06), {0x60}, Blocks(0x21, merged)}));
+        for (const auto& e : log) exchanges[adapter].emplace_back(e.tag, e.byte);
+    }
+    EXPECT_TRUE(exchanges[0] == exchanges[1]);
 }
 
 TEST(Upload, TakesBlocksOfAnySizeTheRadioChooses) {

@@ -51,8 +51,12 @@ PortRead ClonePort::Read(std::uint8_t* buffer, std::size_t count) {
     return device_->TakeLineError() ? PortRead::LineError : PortRead::Failed;
 }
 
-bool ClonePort::WriteEcho(std::uint8_t* buffer, std::size_t count) {
-    return Write(buffer, count) && Read(buffer, count) == PortRead::Ok;
+std::size_t ClonePort::WriteEcho(std::uint8_t* buffer, std::size_t count) {
+    if (!Write(buffer, count) || device_->TakeLineError()) return 0;
+    const std::size_t echoes = device_->Read(buffer, count);
+    // A line error that cut the echoes short has been met: it is cleared, as by Read.
+    if (echoes < count) device_->TakeLineError();
+    return echoes;
 }
 
 void ClonePort::PurgeReceive() { device_->PurgeInput(); }

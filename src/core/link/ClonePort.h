@@ -53,7 +53,8 @@ public:
     PortRead ReadByte(std::uint8_t* byte, std::size_t* count);
     PortRead Read(std::uint8_t* buffer, std::size_t count);
     // Writes the bytes, then reads as many back into `buffer` (the echo replaces what was sent).
-    bool WriteEcho(std::uint8_t* buffer, std::size_t count);
+    // Returns how many echoes came back: `count` when the send worked, 0 when the write failed.
+    std::size_t WriteEcho(std::uint8_t* buffer, std::size_t count);
     void PurgeReceive();
     void PurgeTransmit();
 

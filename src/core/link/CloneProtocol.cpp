@@ -172,17 +172,18 @@ bool ReceiveImage(TransferContext& context, int promptId) {
     return true;
 }
 
-bool SendBlockData(ClonePort& port, const std::uint8_t* source, std::size_t count, std::size_t& sent,
-                   std::uint8_t& checksum) {
-    std::array<std::uint8_t, kWriteBlockData> work{};
+bool SendBlockData(ClonePort& port, const WriteBlockHeader& header, const std::uint8_t* source, std::size_t count,
+                   std::size_t& sent, std::uint8_t& checksum) {
+    std::array<std::uint8_t, std::tuple_size_v<WriteBlockHeader> + kWriteBlockData> work{};
     sent = 0;
-    if (count > work.size()) return false;
-    std::copy(source, source + count, work.begin());
-    for (; sent < count; ++sent) {
-        if (!SendBytes(port, &work[sent], 1)) return false;
-        checksum = static_cast<std::uint8_t>(checksum + work[sent]);
-    }
-    return true;
+    if (count > kWriteBlockData) return false;
+    const auto data = std::copy(header.begin(), header.end(), work.begin());
+    std::copy(source, source + count, data);
+    for (std::uint8_t b : header) checksum = static_cast<std::uint8_t>(checksum + b);
+    const std::size_t echoes = port.WriteEcho(work.data(), header.size() + count);
+    sent = echoes > header.size() ? echoes - header.size() : 0;
+    for (std::size_t i = 0; i < sent; ++i) checksum = static_cast<std::uint8_t>(checksum + data[i]);
+    return sent == count;
 }
 
 bool SendImage(TransferContext& context) {
@@ -198,15 +199,11 @@ bool SendImage(TransferContext& context) {
     while (position < kImageSize) {
         if (context.cancel.Take()) return false;
         const std::size_t dataCount = std::min(kWriteBlockData, kImageSize - position);
-        const std::uint8_t header[] = {command, static_cast<std::uint8_t>(dataCount + 2), number};
+        const WriteBlockHeader header{command, static_cast<std::uint8_t>(dataCount + 2), number};
         std::uint8_t checksum = 0;
-        // A block that does not get out is caught by the missing acknowledgement.
-        for (std::uint8_t b : header) {
-            SendByte(port, b);
-            checksum = static_cast<std::uint8_t>(checksum + b);
-        }
         std::size_t sent = 0;
-        SendBlockData(port, context.buffer.data() + position, dataCount, sent, checksum);
+        // A block that does not get out is caught by the missing acknowledgement.
+        SendBlockData(port, header, context.buffer.data() + position, dataCount, sent, checksum);
         SendByte(port, checksum);
         Pause(10);
         std::uint8_t answer = 0;

@@ -2,6 +2,7 @@
 // The clone protocol: reading the radio's 4096-byte image, writing an image into the radio, and the
 // handshakes that find the radio ready. Every byte sent is followed by reading back its echo. Each
 // operation shows its own message when it fails and ends silently when it sees the cancel request.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -61,10 +62,17 @@ LinkResult ReceiveBlockData(ClonePort& port, std::uint8_t* destination, std::siz
 // Writes the context's buffer into the radio as 32 blocks of 128 bytes.
 bool SendImage(TransferContext& context);
 
-// Sends up to 128 bytes one at a time, adding each echoed byte into `checksum`. Stops at the first
-// failed send.
-bool SendBlockData(ClonePort& port, const std::uint8_t* source, std::size_t count, std::size_t& sent,
-                   std::uint8_t& checksum);
+// The command, length and number that open a written block.
+using WriteBlockHeader = std::array<std::uint8_t, 3>;
+
+// Sends a written block's header and up to 128 data bytes in one write, then reads their echoes: the
+// cable echoes at the line's pace while the bytes go out, and a USB serial adapter hands what it
+// receives on in bursts, so waiting for each echo before the next byte would cost a burst's delay per
+// byte. Adds the header bytes as sent and the data bytes as echoed into `checksum`. `sent` counts the
+// data bytes whose echo came, the missing echoes taken as the last ones: the outcome of sending one
+// byte at a time and stopping at the first missing echo. False when an echo is missing.
+bool SendBlockData(ClonePort& port, const WriteBlockHeader& header, const std::uint8_t* source, std::size_t count,
+                   std::size_t& sent, std::uint8_t& checksum);
 
 // The read before every write: the radio's image into the buffer, its firmware bytes into `image`,
 // the hardware check, then the program's regions of `image` laid over the buffer.

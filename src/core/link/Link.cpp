@@ -15,9 +15,11 @@ bool OpenLink(ClonePort& port, const std::string& portName) {
     return port.Open(settings);
 }
 
-bool SendByte(ClonePort& port, std::uint8_t byte) { return port.WriteEcho(&byte, 1); }
+bool SendByte(ClonePort& port, std::uint8_t byte) { return port.WriteEcho(&byte, 1) == 1; }
 
-bool SendBytes(ClonePort& port, std::uint8_t* bytes, std::size_t count) { return port.WriteEcho(bytes, count); }
+bool SendBytes(ClonePort& port, std::uint8_t* bytes, std::size_t count) {
+    return port.WriteEcho(bytes, count) == count;
+}
 
 LinkResult ReceiveByte(ClonePort& port, std::uint8_t& byte) {
     std::uint8_t got = 0;

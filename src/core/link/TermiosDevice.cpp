@@ -75,7 +75,8 @@ public:
             return EBUSY;
         }
         ioctl(fd, TIOCEXCL);
-        // The protocol waits for the echo of every single byte: let USB adapters hand bytes on at once.
+        // The protocol waits for the echoes of its handshake bytes, acknowledgements and block checksums
+        // one by one: let USB adapters hand bytes on at once where the driver allows it.
         serial_struct serial{};
         if (ioctl(fd, TIOCGSERIAL, &serial) == 0 && !(serial.flags & ASYNC_LOW_LATENCY)) {
             serial.flags |= ASYNC_LOW_LATENCY;
