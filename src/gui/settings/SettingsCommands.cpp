@@ -1,18 +1,30 @@
 #include "settings/SettingsCommands.h"
 
+#include <string>
+
+#include "model/EditStep.h"
 #include "settings/CommonSheet.h"
 #include "settings/SystemParamDlg.h"
 
 namespace tarn::gui {
+namespace {
+
+// What the editor stores on OK is one undoable step, named after the editor; Cancel leaves none.
+void RunAsEditStep(Document& document, std::string label, QDialog& editor) {
+    const EditStep step(document, std::move(label));
+    editor.exec();
+}
+
+}  // namespace
 
 void RunSystemCommand(Document& document, bool maintenanceMode, QWidget* parent) {
     CSystemParamDlg dialog(document, maintenanceMode, parent);
-    dialog.exec();
+    RunAsEditStep(document, "System Parameters", dialog);
 }
 
 void RunCommonCommand(Document& document, QWidget* parent) {
     CommonSheet sheet(document, parent);
-    sheet.exec();
+    RunAsEditStep(document, "Common", sheet);
 }
 
 }  // namespace tarn::gui

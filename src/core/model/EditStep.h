@@ -1,0 +1,31 @@
+#pragma once
+// One change to the document as one undoable step. Made before the change, it keeps the content; when it
+// ends, the change is recorded under its label, unless the content came out the same (an edit ended
+// without a change, a dialog's OK with nothing changed). A step made inside another is part of that one.
+#include <optional>
+#include <string>
+
+#include "model/DocumentContent.h"
+
+namespace tarn {
+
+class Document;
+
+class EditStep {
+public:
+    EditStep(Document& document, std::string label);
+    ~EditStep();
+    EditStep(const EditStep&) = delete;
+    EditStep& operator=(const EditStep&) = delete;
+
+private:
+    Document& document_;
+    std::string label_;
+    std::optional<DocumentContent> before_;  // only the outermost step keeps the content
+};
+
+// Whether the two contents hold the same: the same model and, encoded, the same image. An image only
+// brought up to date with its model (encoded) is no change.
+bool SameContent(const DocumentContent& a, const DocumentContent& b);
+
+}  // namespace tarn
