@@ -37,10 +37,6 @@ public:
     // Forgets every step; the content now held counts as saved.
     void Clear();
 
-    // Steps opened inside another step are part of it: only the outermost one records.
-    bool OpenStep() { return openSteps_++ == 0; }
-    void CloseStep() { --openSteps_; }
-
 private:
     struct Step {
         DocumentContent content;
@@ -56,7 +52,6 @@ private:
     std::uint64_t state_ = 0;
     std::uint64_t lastState_ = 0;
     std::uint64_t savedState_ = 0;
-    int openSteps_ = 0;
 };
 
 }  // namespace tarn

@@ -5,13 +5,11 @@
 
 namespace tarn {
 
-EditStep::EditStep(Document& document, std::string label) : document_(document), label_(std::move(label)) {
-    if (document_.History().OpenStep()) before_ = document_.Content();
-}
+EditStep::EditStep(Document& document, std::string label)
+    : document_(document), label_(std::move(label)), before_(document.Content()) {}
 
 EditStep::~EditStep() {
-    document_.History().CloseStep();
-    if (before_ && !SameContent(*before_, document_.Content())) document_.RecordEdit(std::move(*before_), label_);
+    if (!SameContent(before_, document_.Content())) document_.RecordEdit(std::move(before_), std::move(label_));
 }
 
 bool SameContent(const DocumentContent& a, const DocumentContent& b) {

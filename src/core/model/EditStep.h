@@ -1,8 +1,7 @@
 #pragma once
 // One change to the document as one undoable step. Made before the change, it keeps the content; when it
 // ends, the change is recorded under its label, unless the content came out the same (an edit ended
-// without a change, a dialog's OK with nothing changed). A step made inside another is part of that one.
-#include <optional>
+// without a change, a dialog's OK with nothing changed).
 #include <string>
 
 #include "model/DocumentContent.h"
@@ -21,7 +20,7 @@ public:
 private:
     Document& document_;
     std::string label_;
-    std::optional<DocumentContent> before_;  // only the outermost step keeps the content
+    DocumentContent before_;
 };
 
 // Whether the two contents hold the same: the same model and, encoded, the same image. An image only

@@ -19,12 +19,12 @@ void RunAsEditStep(Document& document, std::string label, QDialog& editor) {
 
 void RunSystemCommand(Document& document, bool maintenanceMode, QWidget* parent) {
     CSystemParamDlg dialog(document, maintenanceMode, parent);
-    RunAsEditStep(document, "System Parameters", dialog);
+    RunAsEditStep(document, std::string(kSystemParamsCaption), dialog);
 }
 
 void RunCommonCommand(Document& document, QWidget* parent) {
     CommonSheet sheet(document, parent);
-    RunAsEditStep(document, "Common", sheet);
+    RunAsEditStep(document, std::string(kCommonSheetCaption), sheet);
 }
 
 }  // namespace tarn::gui

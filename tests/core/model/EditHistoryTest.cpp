@@ -1,0 +1,205 @@
+// Undo and redo of the document's edits: steps, labels, limits, clearing and the saved state.
+#include "model/EditHistory.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/TransferCommand.h"
+#include "app/UndoMenuTexts.h"
+#include "channels/CellEditBox.h"
+#include "channels/ComplementDcs.h"
+#include "channels/PasteIntoCell.h"
+#include "channels/StepField.h"
+#include "core/channels/EditFixture.h"
+#include "csv/ChannelCsvImport.h"
+#include "filedata/FileDataEditor.h"
+#include "model/EditStep.h"
+#include "model/ImageCodec.h"
+#include "settings/CommonSheetEditor.h"
+#include "settings/SystemParamsEditor.h"
+
+namespace tarn {
+namespace {
+
+// The bytes a save would write.
+CloneImage Saved(const Document& document) {
+    DocumentContent content = document.Content();
+    EncodeImage(content);
+    return content.Image;
+}
+
+class EditHistoryTest : public test::EditFixture {
+protected:
+    EditHistoryTest() { document.NewDocument(); }
+    // A typed receive frequency on MR 3, as the grid's edit box stores it.
+    void TypeFrequency(const char* mhz) {
+        Air(2, 118'000'000);
+        CommitCellEdit(document, 2, 4, mhz);
+    }
+};
+
+// Every kind of edit is one step: undone it gives back the bytes and Modified from before, redone those
+// from after, and the menu names it.
+TEST_F(EditHistoryTest, EachKindOfEditIsUndoneAndRedoneExactly) {
+    const struct {
+        const char* label;
+        std::function<void(EditHistoryTest&)> setUp;
+        std::function<void(EditHistoryTest&)> edit;
+    } cases[] = {
+        {"Receive of MR 3", [](auto& t) { t.Air(2, 118'000'000); },
+         [](auto& t) { CommitCellEdit(t.document, 2, 4, "121.500"); }},
+        {"SC of MR 3", [](auto& t) { t.Air(2, 118'000'000); }, [](auto& t) { StepField(t.document, 13, t.picker); }},
+        {"Dec/Enc of MR 3",
+         [](auto& t) {
+             ChannelEntry& e = t.Exp(2, 150'000'000);
+             e.ToneType = kToneDcs;
+         },
+         [](auto& t) { ComplementDcs(t.document, 8); }},
+        {"Paste into TAG of MR 3", [](auto& t) { t.Air(2, 118'000'000); },
+         [](auto& t) { PasteIntoCell(t.document, 3, "TOWER", t.prompter); }},
+        {"Channel Copy to MR 3", [](auto& t) { t.Select(2); },
+         [](auto& t) {
+             t.prompter.answers = {Answer::Yes};
+             PasteIntoCell(t.document, 0, "1", t.prompter);
+         }},
+        {"System Parameters", [](auto&) {},
+         [](auto& t) {
+             const EditStep step(t.document, std::string(kSystemParamsCaption));
+             SystemParamsEditor editor(t.document, false);
+             editor.Choose(kSysDisplayMode, 1);
+             editor.Ok();
+         }},
+        {"Common", [](auto&) {},
+         [](auto& t) {
+             const EditStep step(t.document, std::string(kCommonSheetCaption));
+             CommonSheetEditor editor(t.document);
+             editor.Choose(4701, 0);
+             editor.Ok();
+         }},
+        {"File Data", [](auto&) {},
+         [](auto& t) {
+             FileDataEditor editor(t.document);
+             const EditStep step(t.document, "File Data");
+             editor.Commit(250, 3, "5a");
+             editor.Accept();
+         }},
+        {"Import Channels", [](auto&) {},
+         [](auto& t) {
+             const EditStep step(t.document, "Import Channels");
+             ImportChannelsCsv(t.table, t.settings, "Location,Frequency\n5,119.100\n", CsvImportMode::ByLocation);
+         }},
+    };
+    for (const auto& c : cases) {
+        document.NewDocument();
+        c.setUp(*this);
+        document.SetModified(false);
+        const CloneImage before = Saved(document);
+        c.edit(*this);
+        const CloneImage after = Saved(document);
+        EXPECT_NE(after, before) << c.label;
+        EXPECT_EQ(UndoMenuText(document.History()), std::string("&Undo ") + c.label);
+        ASSERT_TRUE(document.Undo()) << c.label;
+        EXPECT_EQ(std::pair(Saved(document) == before, document.Modified()), std::pair(true, false)) << c.label;
+        EXPECT_EQ(RedoMenuText(document.History()), std::string("&Redo ") + c.label);
+        ASSERT_TRUE(document.Redo()) << c.label;
+        EXPECT_EQ(std::pair(Saved(document) == after, document.Modified()), std::pair(true, true)) << c.label;
+    }
+}
+
+// An edit that changes nothing, or a dialog left without a change, gives Undo nothing to take back.
+TEST_F(EditHistoryTest, AChangeThatDoesNothingAddsNoStep) {
+    const std::function<void(EditHistoryTest&)> cases[] = {
+        [](auto& t) { CommitCellEdit(t.document, 2, 4, "150.000"); },  // typed the value it had
+        [](auto& t) { StepField(t.document, 8, t.picker); },            // tone list cancelled
+        [](auto& t) {
+            const EditStep step(t.document, "System Parameters");
+            SystemParamsEditor(t.document, false).Ok();
+        },
+        [](auto& t) {
+            // Opening File Data brings the image up to date with the model: no change of the user's.
+            FileDataEditor editor(t.document);
+            const EditStep step(t.document, "File Data");
+            editor.Accept();
+        },
+    };
+    for (const auto& edit : cases) {
+        document.NewDocument();
+        Exp(2, 150'000'000).ToneType = kToneCtcss;
+        edit(*this);
+        EXPECT_FALSE(document.History().CanUndo());
+        EXPECT_EQ(UndoMenuText(document.History()), "&Undo");
+    }
+}
+
+// The oldest steps go past the depth; undoing all that are kept reaches the content after the first.
+TEST_F(EditHistoryTest, KeepsTheLastHundredSteps) {
+    Air(2, 118'000'000);
+    CommitCellEdit(document, 2, 3, "FIRST");
+    const CloneImage afterFirst = Saved(document);
+    for (int i = 0; i < 120; ++i) CommitCellEdit(document, 2, 3, std::to_string(i));
+    EXPECT_EQ(document.History().UndoCount(), kEditHistoryDepth);
+    while (document.Undo()) {
+    }
+    EXPECT_EQ(Saved(document), afterFirst);
+    EXPECT_TRUE(document.Modified());
+}
+
+// Undoing back to the saved content clears Modified, also after the save was followed by more edits.
+TEST_F(EditHistoryTest, UndoingBackToTheSavedStateClearsModified) {
+    TypeFrequency("119.000");
+    document.SetModified(false);  // saved
+    CommitCellEdit(document, 2, 4, "120.000");
+    const std::pair<bool (Document::*)(), bool> steps[] = {
+        {&Document::Undo, false}, {&Document::Undo, true}, {&Document::Redo, false}, {&Document::Redo, true}};
+    for (const auto& [step, modified] : steps) {
+        (document.*step)();
+        EXPECT_EQ(document.Modified(), modified);
+    }
+}
+
+// A new edit after an undo drops what could have been redone.
+TEST_F(EditHistoryTest, ANewEditDropsTheRedoSteps) {
+    TypeFrequency("119.000");
+    document.Undo();
+    CommitCellEdit(document, 2, 4, "120.000");
+    EXPECT_FALSE(document.History().CanRedo());
+    EXPECT_EQ(RedoMenuText(document.History()), "&Redo");
+}
+
+// New, Open and an Upload that brought the radio's image start a new history; Download keeps it.
+TEST_F(EditHistoryTest, NewOpenAndUploadClearTheHistory) {
+    ProgramSettings settings;
+    PortHolder ports;
+    const struct {
+        const char* what;
+        std::function<void(Document&)> run;
+        bool kept;
+    } cases[] = {
+        {"new", [](Document& d) { d.ReplaceDocument(std::string(kNoFilePath)); }, false},
+        {"upload",
+         [&](Document& d) { TransferCommand(TransferOperation::Upload, d, ports, settings, false).Finish({false, true, false}); },
+         false},
+        {"download",
+         [&](Document& d) { TransferCommand(TransferOperation::Download, d, ports, settings, false).Finish({}); }, true},
+    };
+    for (const auto& c : cases) {
+        TypeFrequency("119.000");
+        c.run(document);
+        EXPECT_EQ(document.History().CanUndo(), c.kept) << c.what;
+    }
+}
+
+// An "&" of a label shows as itself in the menu.
+TEST(UndoMenuTexts, DoubleAnAmpersandOfTheLabel) {
+    test::RecordingPrompter prompter;
+    Document document(prompter, "/nonexistent");
+    {
+        const EditStep step(document, "VFO & HOME");
+        document.Settings().DisplayMode ^= 1;
+    }
+    EXPECT_EQ(UndoMenuText(document.History()), "&Undo VFO && HOME");
+}
+
+}  // namespace
+}  // namespace tarn
