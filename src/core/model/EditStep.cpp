@@ -13,8 +13,7 @@ EditStep::~EditStep() {
 }
 
 bool SameContent(const DocumentContent& a, const DocumentContent& b) {
-    if (a.Trailer != b.Trailer || !(a.Settings == b.Settings) || a.Channels.Entries != b.Channels.Entries) return false;
-    if (a.Image == b.Image) return true;
+    if (a.Trailer != b.Trailer) return false;
     DocumentContent encodedA = a;
     DocumentContent encodedB = b;
     EncodeImage(encodedA);

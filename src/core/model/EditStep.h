@@ -23,8 +23,8 @@ private:
     DocumentContent before_;
 };
 
-// Whether the two contents hold the same: the same model and, encoded, the same image. An image only
-// brought up to date with its model (encoded) is no change.
+// Whether the two contents would be saved as the same bytes. An image only brought up to date with its
+// model, or a model decoded again from its own image, is no change.
 bool SameContent(const DocumentContent& a, const DocumentContent& b);
 
 }  // namespace tarn

@@ -44,58 +44,58 @@ protected:
 TEST_F(EditHistoryTest, EachKindOfEditIsUndoneAndRedoneExactly) {
     const struct {
         const char* label;
-        std::function<void(EditHistoryTest&)> setUp;
-        std::function<void(EditHistoryTest&)> edit;
+        std::function<void()> setUp;
+        std::function<void()> edit;
     } cases[] = {
-        {"Receive of MR 3", [](auto& t) { t.Air(2, 118'000'000); },
-         [](auto& t) { CommitCellEdit(t.document, 2, 4, "121.500"); }},
-        {"SC of MR 3", [](auto& t) { t.Air(2, 118'000'000); }, [](auto& t) { StepField(t.document, 13, t.picker); }},
+        {"Receive of MR 3", [this] { Air(2, 118'000'000); },
+         [this] { CommitCellEdit(document, 2, 4, "121.500"); }},
+        {"SC of MR 3", [this] { Air(2, 118'000'000); }, [this] { StepField(document, 13, picker); }},
         {"Dec/Enc of MR 3",
-         [](auto& t) {
-             ChannelEntry& e = t.Exp(2, 150'000'000);
+         [this] {
+             ChannelEntry& e = Exp(2, 150'000'000);
              e.ToneType = kToneDcs;
          },
-         [](auto& t) { ComplementDcs(t.document, 8); }},
-        {"Paste into TAG of MR 3", [](auto& t) { t.Air(2, 118'000'000); },
-         [](auto& t) { PasteIntoCell(t.document, 3, "TOWER", t.prompter); }},
-        {"Channel Copy to MR 3", [](auto& t) { t.Select(2); },
-         [](auto& t) {
-             t.prompter.answers = {Answer::Yes};
-             PasteIntoCell(t.document, 0, "1", t.prompter);
+         [this] { ComplementDcs(document, 8); }},
+        {"Paste into TAG of MR 3", [this] { Air(2, 118'000'000); },
+         [this] { PasteIntoCell(document, 3, "TOWER", prompter); }},
+        {"Channel Copy to MR 3", [this] { Select(2); },
+         [this] {
+             prompter.answers = {Answer::Yes};
+             PasteIntoCell(document, 0, "1", prompter);
          }},
-        {"System Parameters", [](auto&) {},
-         [](auto& t) {
-             const EditStep step(t.document, std::string(kSystemParamsCaption));
-             SystemParamsEditor editor(t.document, false);
+        {"System Parameters", [] {},
+         [this] {
+             const EditStep step(document, std::string(kSystemParamsCaption));
+             SystemParamsEditor editor(document, false);
              editor.Choose(kSysDisplayMode, 1);
              editor.Ok();
          }},
-        {"Common", [](auto&) {},
-         [](auto& t) {
-             const EditStep step(t.document, std::string(kCommonSheetCaption));
-             CommonSheetEditor editor(t.document);
+        {"Common", [] {},
+         [this] {
+             const EditStep step(document, std::string(kCommonSheetCaption));
+             CommonSheetEditor editor(document);
              editor.Choose(4701, 0);
              editor.Ok();
          }},
-        {"File Data", [](auto&) {},
-         [](auto& t) {
-             FileDataEditor editor(t.document);
-             const EditStep step(t.document, "File Data");
+        {"File Data", [] {},
+         [this] {
+             FileDataEditor editor(document);
+             const EditStep step(document, "File Data");
              editor.Commit(250, 3, "5a");
              editor.Accept();
          }},
-        {"Import Channels", [](auto&) {},
-         [](auto& t) {
-             const EditStep step(t.document, "Import Channels");
-             ImportChannelsCsv(t.table, t.settings, "Location,Frequency\n5,119.100\n", CsvImportMode::ByLocation);
+        {"Import Channels", [] {},
+         [this] {
+             const EditStep step(document, "Import Channels");
+             ImportChannelsCsv(table, settings, "Location,Frequency\n5,119.100\n", CsvImportMode::ByLocation);
          }},
     };
     for (const auto& c : cases) {
         document.NewDocument();
-        c.setUp(*this);
+        c.setUp();
         document.SetModified(false);
         const CloneImage before = Saved(document);
-        c.edit(*this);
+        c.edit();
         const CloneImage after = Saved(document);
         EXPECT_NE(after, before) << c.label;
         EXPECT_EQ(UndoMenuText(document.History()), std::string("&Undo ") + c.label);
@@ -109,35 +109,37 @@ TEST_F(EditHistoryTest, EachKindOfEditIsUndoneAndRedoneExactly) {
 
 // An edit that changes nothing, or a dialog left without a change, gives Undo nothing to take back.
 TEST_F(EditHistoryTest, AChangeThatDoesNothingAddsNoStep) {
-    const std::function<void(EditHistoryTest&)> cases[] = {
-        [](auto& t) { CommitCellEdit(t.document, 2, 4, "150.000"); },  // typed the value it had
-        [](auto& t) { StepField(t.document, 8, t.picker); },            // tone list cancelled
-        [](auto& t) {
-            const EditStep step(t.document, "System Parameters");
-            SystemParamsEditor(t.document, false).Ok();
+    const std::function<void()> cases[] = {
+        [this] { CommitCellEdit(document, 2, 4, "150.000"); },  // typed the value it had
+        [this] { StepField(document, 8, picker); },            // tone list cancelled
+        [this] {
+            const EditStep step(document, "System Parameters");
+            SystemParamsEditor(document, false).Ok();
         },
-        [](auto& t) {
+        [this] {
             // Opening File Data brings the image up to date with the model: no change of the user's.
-            FileDataEditor editor(t.document);
-            const EditStep step(t.document, "File Data");
+            FileDataEditor editor(document);
+            const EditStep step(document, "File Data");
             editor.Accept();
         },
     };
     for (const auto& edit : cases) {
         document.NewDocument();
         Exp(2, 150'000'000).ToneType = kToneCtcss;
-        edit(*this);
+        CommitCellEdit(document, 2, 4, "150.000");  // settles the channel as the grid's rules keep it
+        document.ClearHistory();
+        edit();
         EXPECT_FALSE(document.History().CanUndo());
         EXPECT_EQ(UndoMenuText(document.History()), "&Undo");
     }
 }
 
-// The oldest steps go past the depth; undoing all that are kept reaches the content after the first.
+// Past the depth the oldest step goes: of 101 steps, undoing all that are kept reaches the content after the first.
 TEST_F(EditHistoryTest, KeepsTheLastHundredSteps) {
     Air(2, 118'000'000);
     CommitCellEdit(document, 2, 3, "FIRST");
     const CloneImage afterFirst = Saved(document);
-    for (int i = 0; i < 120; ++i) CommitCellEdit(document, 2, 3, std::to_string(i));
+    for (std::size_t i = 0; i < kEditHistoryDepth; ++i) CommitCellEdit(document, 2, 3, std::to_string(i));
     EXPECT_EQ(document.History().UndoCount(), kEditHistoryDepth);
     while (document.Undo()) {
     }
