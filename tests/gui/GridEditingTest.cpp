@@ -3,6 +3,7 @@
 // clipboard, and edits committed before the channels are read.
 #include <QClipboard>
 #include <QItemSelectionModel>
+#include <QPushButton>
 
 #include "GuiTestSupport.h"
 #include "app/CommandIds.h"
@@ -11,6 +12,8 @@
 #include "channels/InCellEditor.h"
 #include "channels/PickListDialog.h"
 #include "channels/SystemBeep.h"
+#include "settings/EnterComboBox.h"
+#include "settings/SettingsForm.h"
 #include "settings/SystemParamDlg.h"
 
 namespace tarn::gui {
@@ -230,7 +233,8 @@ private slots:
         QAction* redo = s.shown.window.Action(command::kEditRedo);
         QCOMPARE(std::tuple(undo->text(), undo->isEnabled()), std::tuple(QStringLiteral("&Undo"), false));
         s.Go(0, 4);
-        QTest::keyClicks(s.view.Grid(), "121.5");
+        QTest::keyClick(s.view.Grid(), '1');
+        QTest::keyClicks(s.Box(), "21.5");
         QTest::keyClick(s.Box(), Qt::Key_Return);
         QCOMPARE(std::tuple(undo->text(), undo->isEnabled()), std::tuple(QStringLiteral("&Undo Receive of MR 1"), true));
         s.Go(2, 3);  // the cursor stays where the user is
@@ -249,13 +253,17 @@ private slots:
         Session s;
         const CloneImage before = s.app->document.Image();
         test::WhenDialogShows<CSystemParamDlg>([](CSystemParamDlg* dialog) {
+            QApplication::setActiveWindow(dialog);
             dialog->Form()->List(2425)->setFocus();
+            QApplication::processEvents();
             QTest::keyClick(dialog->Form()->List(2425), Qt::Key_Down);  // ANL Status Off -> On
             QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+            if (dialog->isVisible()) dialog->reject();  // never leave the test waiting
         });
         s.Run(command::kSystem);
         QCOMPARE(s.app->document.Settings().AnlStatus, 1u);
         QCOMPARE(s.shown.window.Action(command::kEditUndo)->text(), QStringLiteral("&Undo System Parameters"));
+        QApplication::setActiveWindow(&s.shown.window);
         s.view.Grid()->setFocus();
         QTest::keyClick(s.view.Grid(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(s.app->document.Settings().AnlStatus, 0u);
