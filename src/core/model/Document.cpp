@@ -40,16 +40,11 @@ void Document::RecordEdit(DocumentContent before, std::string label) {
     observer_->HistoryChanged();
 }
 
-bool Document::Undo() {
-    if (!history_.Undo(content_)) return false;
-    modified_ = !history_.AtSavedState();
-    observer_->RefreshAllViews();
-    observer_->HistoryChanged();
-    return true;
-}
+bool Document::Undo() { return MoveInHistory(&EditHistory::Undo); }
+bool Document::Redo() { return MoveInHistory(&EditHistory::Redo); }
 
-bool Document::Redo() {
-    if (!history_.Redo(content_)) return false;
+bool Document::MoveInHistory(bool (EditHistory::*move)(DocumentContent&)) {
+    if (!(history_.*move)(content_)) return false;
     modified_ = !history_.AtSavedState();
     observer_->RefreshAllViews();
     observer_->HistoryChanged();

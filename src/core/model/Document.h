@@ -82,6 +82,8 @@ public:
     bool WriteDefaultImageFile(const std::string& fileName);
 
 private:
+    bool MoveInHistory(bool (EditHistory::*move)(DocumentContent&));
+
     Prompter& prompter_;
     std::string executableFolder_;
     DocumentObserver noObserver_;
