@@ -3,6 +3,7 @@
 // clipboard, and edits committed before the channels are read.
 #include <QClipboard>
 #include <QItemSelectionModel>
+#include <QPushButton>
 
 #include "GuiTestSupport.h"
 #include "app/CommandIds.h"
@@ -11,6 +12,9 @@
 #include "channels/InCellEditor.h"
 #include "channels/PickListDialog.h"
 #include "channels/SystemBeep.h"
+#include "settings/EnterComboBox.h"
+#include "settings/SettingsForm.h"
+#include "settings/SystemParamDlg.h"
 
 namespace tarn::gui {
 namespace {
@@ -220,6 +224,51 @@ private slots:
         s.Paste(QStringLiteral("TWR"));
         QVERIFY(s.Box()->isVisible());  // Copy and Paste leave the edit open
         QCOMPARE(s.Box()->text(), QStringLiteral("TWR"));
+    }
+
+    // Ctrl+Z takes a cell edit back and Ctrl+Y brings it again; the menu names the step or is disabled.
+    void CtrlZUndoesACellEditAndCtrlYRedoesIt() {
+        Session s;
+        QAction* undo = s.shown.window.Action(command::kEditUndo);
+        QAction* redo = s.shown.window.Action(command::kEditRedo);
+        QCOMPARE(std::tuple(undo->text(), undo->isEnabled()), std::tuple(QStringLiteral("&Undo"), false));
+        s.Go(0, 4);
+        QTest::keyClick(s.view.Grid(), '1');
+        QTest::keyClicks(s.Box(), "21.5");
+        QTest::keyClick(s.Box(), Qt::Key_Return);
+        QCOMPARE(std::tuple(undo->text(), undo->isEnabled()), std::tuple(QStringLiteral("&Undo Receive of MR 1"), true));
+        s.Go(2, 3);  // the cursor stays where the user is
+        QTest::keyClick(s.view.Grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.Cell(0, 4), QStringLiteral("118.00000"));
+        QCOMPARE(s.view.Grid()->currentIndex(), s.view.Model()->index(2, 3));
+        QVERIFY(!s.Modified() && !undo->isEnabled());
+        QCOMPARE(std::tuple(redo->text(), redo->isEnabled()), std::tuple(QStringLiteral("&Redo Receive of MR 1"), true));
+        QTest::keyClick(s.view.Grid(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(s.Cell(0, 4), QStringLiteral("121.50000"));
+        QVERIFY(s.Modified() && !redo->isEnabled());
+    }
+
+    // A dialog's OK is one step: Ctrl+Z gives back the settings from before it.
+    void CtrlZUndoesADialogsOk() {
+        Session s;
+        const CloneImage before = s.app->document.Image();
+        test::WhenDialogShows<CSystemParamDlg>([](CSystemParamDlg* dialog) {
+            QApplication::setActiveWindow(dialog);
+            dialog->Form()->List(2425)->setFocus();
+            QApplication::processEvents();
+            QTest::keyClick(dialog->Form()->List(2425), Qt::Key_Down);  // ANL Status Off -> On
+            QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+            if (dialog->isVisible()) dialog->reject();  // never leave the test waiting
+        });
+        s.Run(command::kSystem);
+        QCOMPARE(s.app->document.Settings().AnlStatus, 1u);
+        QCOMPARE(s.shown.window.Action(command::kEditUndo)->text(), QStringLiteral("&Undo System Parameters"));
+        QApplication::setActiveWindow(&s.shown.window);
+        s.view.Grid()->setFocus();
+        QTest::keyClick(s.view.Grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.app->document.Settings().AnlStatus, 0u);
+        QCOMPARE(s.app->document.Image(), before);
+        QVERIFY(!s.Modified());
     }
 };
 

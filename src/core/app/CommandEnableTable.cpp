@@ -18,6 +18,7 @@ constexpr Group kGroups[] = {
     {3, command::kUpload, command::kDownload},
     {4, command::kImportCsv, command::kExportCsv},
     {5, command::kGetStarted, command::kAbout},
+    {6, command::kEditUndo, command::kEditRedo},
 };
 
 }  // namespace

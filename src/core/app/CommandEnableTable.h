@@ -5,13 +5,13 @@
 
 namespace tarn {
 
-// Six masks; word k enables a group of commands, bit (id - first id of the group) per command.
+// Seven masks; word k enables a group of commands, bit (id - first id of the group) per command.
 struct CommandEnableTable {
-    std::array<std::uint32_t, 6> words;
+    std::array<std::uint32_t, 7> words;
 };
 
-inline constexpr CommandEnableTable kNormalEnableTable{{31, 15, 0, 3, 1023, 7}};
-inline constexpr CommandEnableTable kMaintenanceEnableTable{{31, 15, 1, 3, 1023, 7}};
+inline constexpr CommandEnableTable kNormalEnableTable{{31, 15, 0, 3, 1023, 7, 3}};
+inline constexpr CommandEnableTable kMaintenanceEnableTable{{31, 15, 1, 3, 1023, 7, 3}};
 
 const CommandEnableTable& EnableTableFor(bool maintenanceMode);
 

@@ -13,6 +13,8 @@ inline constexpr int kRecentFileFirst = 57616;
 inline constexpr int kAppExit = 57665;
 inline constexpr int kEditCopy = 57634;
 inline constexpr int kEditPaste = 57637;
+inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 inline constexpr int kHelpFinder = 57667;
 inline constexpr int kHelp = 57664;
 

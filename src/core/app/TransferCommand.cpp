@@ -24,6 +24,7 @@ bool TransferCommand::Finish(const TransferOutcome& outcome) {
             // that was kept (a failure, a No, a cancel) stays tied to its file.
             if (outcome.imageReplaced) {
                 document_.SetModified(false);
+                document_.ClearHistory();
                 document_.SetDefaultImageLoaded(false);
                 document_.SetCurrentFilePath(std::string(kNoFilePath));
             }

@@ -1,7 +1,9 @@
 #include "channels/CellEditBox.h"
 
 #include "channels/ChannelCellText.h"
+#include "channels/ChannelEditLabel.h"
 #include "channels/StoreCellText.h"
+#include "model/EditStep.h"
 
 namespace tarn {
 namespace {
@@ -66,6 +68,7 @@ bool SpaceReachesGrid(int column) { return column != kToneColumn && column != 10
 EditResult CommitCellEdit(Document& document, std::size_t slot, int column, std::string_view text) {
     if (slot >= EntryCount) return EditResult::Refused();
     if (text == CellText(document.Channels().Entries[slot], column)) return EditResult::Refused();
+    const EditStep step(document, CellEditLabel(slot, column));
     return StoreCellText(document, slot, column, text);
 }
 

@@ -1,5 +1,7 @@
 #include "channels/ComplementDcs.h"
 
+#include "channels/ChannelEditLabel.h"
+#include "model/EditStep.h"
 #include "model/ValueTables.h"
 
 namespace tarn {
@@ -11,6 +13,7 @@ EditResult ComplementDcs(Document& document, int column) {
     if (entry.Empty != 0 || entry.ToneType != kToneDcs || entry.DcsIndex >= DcsComplement.size()) {
         return EditResult::Refused();
     }
+    const EditStep step(document, CellEditLabel(table.CurrentIndex, column));
     entry.DcsIndex = DcsComplement[entry.DcsIndex];
     document.SetModified(true);
     return EditResult::Done();

@@ -4,10 +4,12 @@
 #include <optional>
 #include <span>
 
+#include "channels/ChannelEditLabel.h"
 #include "channels/ChannelFieldChanges.h"
 #include "channels/CopyChannel.h"
 #include "channels/StoreCellText.h"
 #include "model/DecimalText.h"
+#include "model/EditStep.h"
 #include "model/ValueTables.h"
 
 namespace tarn {
@@ -101,6 +103,7 @@ EditResult PasteIntoCell(Document& document, int column, std::string_view text, 
     if (table.CurrentIndex >= EntryCount) return EditResult::Beep();
     ChannelEntry& entry = table.Entries[table.CurrentIndex];
     if (const auto beeps = GroupRefusal(table, entry, column)) return EditResult::Refused(*beeps);
+    const EditStep step(document, PasteLabel(table.CurrentIndex, column));
 
     EditResult result = EditResult::Done();
     bool taken = true;

@@ -1,6 +1,8 @@
 #include "channels/StepField.h"
 
+#include "channels/ChannelEditLabel.h"
 #include "channels/ChannelFieldChanges.h"
+#include "model/EditStep.h"
 
 namespace tarn {
 namespace {
@@ -106,6 +108,7 @@ EditResult StepField(Document& document, int column, ChannelPicker& picker) {
     if (table.CurrentIndex >= EntryCount) return EditResult::Refused();
     ChannelEntry& entry = table.Entries[table.CurrentIndex];
     if (const EditResult refusal = Refusal(table, entry, column); !refusal.done) return refusal;
+    const EditStep step(document, CellEditLabel(table.CurrentIndex, column));
     if (!StepColumn(document, entry, column, picker)) return EditResult::Beep();
     document.SetModified(true);
     return EditResult::Done();

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "channels/ChannelEditLabel.h"
 #include "csv/ChannelCsvRow.h"
 #include "model/ChannelDefaults.h"
 #include "model/DecimalText.h"
@@ -19,13 +20,6 @@ constexpr std::int64_t kLastLocation = kSlotsEnd;
 
 bool IsScanLimit(std::size_t slot) { return slot == kPmslSlot || slot == kPmsuSlot; }
 bool AlwaysInUse(std::size_t slot) { return slot == kMrFirstSlot || slot == kBookFirstSlot; }
-
-std::string SlotName(std::size_t slot) {
-    if (slot == kPmslSlot) return "PMSL";
-    if (slot == kPmsuSlot) return "PMSU";
-    if (slot < kBookFirstSlot) return "MR " + std::to_string(slot + 1);
-    return "BOOK " + std::to_string(slot - kBookFirstSlot + 1);
-}
 
 std::optional<std::int64_t> LocationOf(const CsvColumns& columns, const CsvRecord& row) {
     return ScaledDecimal(columns.Field(row, CsvColumn::Location), 0);

@@ -56,6 +56,8 @@ struct ChannelEntry {
     std::uint32_t RxUnit = 0;      // index into FrequencyUnits
     std::uint32_t TxUnit = 0;
     std::uint32_t Empty = 0;       // 1: the slot holds no channel
+
+    friend bool operator==(const ChannelEntry&, const ChannelEntry&) = default;
 };
 
 // Copies up to eight characters of `text` into the entry's Tag; the rest of the Tag becomes '\0'.

@@ -30,6 +30,32 @@ void Document::SetCurrentFilePath(std::string path) {
     observer_->TitleChanged(Title());
 }
 
+void Document::SetModified(bool modified) {
+    modified_ = modified;
+    if (!modified) history_.MarkSaved();
+}
+
+void Document::RecordEdit(DocumentContent before, std::string label) {
+    history_.Record(std::move(before), std::move(label));
+    observer_->HistoryChanged();
+}
+
+bool Document::Undo() { return MoveInHistory(&EditHistory::Undo); }
+bool Document::Redo() { return MoveInHistory(&EditHistory::Redo); }
+
+bool Document::MoveInHistory(bool (EditHistory::*move)(DocumentContent&)) {
+    if (!(history_.*move)(content_)) return false;
+    modified_ = !history_.AtSavedState();
+    observer_->RefreshAllViews();
+    observer_->HistoryChanged();
+    return true;
+}
+
+void Document::ClearHistory() {
+    history_.Clear();
+    observer_->HistoryChanged();
+}
+
 void Document::DecodeImage() { tarn::DecodeImage(content_); }
 
 void Document::EncodeImage() { tarn::EncodeImage(content_); }
@@ -89,6 +115,7 @@ void Document::LoadDocumentImage() {
             currentFilePath_ = std::string(kNoFilePath);
         }
     }
+    ClearHistory();
     observer_->TitleChanged(Title());
     observer_->ChooseCommandTable();
 }
@@ -108,7 +135,7 @@ bool Document::WriteDefaultImageFile(const std::string& fileName) {
         return false;
     }
     if (!WriteImageFile(fileName, content_.Image, content_.Trailer, prompter_)) return false;
-    modified_ = false;
+    SetModified(false);
     SetCurrentFilePath(std::string(kNoFilePath));
     return true;
 }
@@ -141,7 +168,7 @@ bool Document::Save() {
     EncodeImage();
     if (currentFilePath_.empty() || currentFilePath_ == kNoFilePath) return SaveAs();
     if (!WriteImageFile(currentFilePath_, content_.Image, content_.Trailer, prompter_)) return false;
-    modified_ = false;
+    SetModified(false);
     observer_->TitleChanged(Title());
     observer_->RefreshAllViews();
     return true;

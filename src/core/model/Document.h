@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/DocumentContent.h"
+#include "model/EditHistory.h"
 #include "model/DocumentObserver.h"
 #include "ui/Prompter.h"
 
@@ -37,7 +38,8 @@ public:
     void SetCurrentFilePath(std::string path);
     const std::string& Title() const { return currentFilePath_; }
     bool Modified() const { return modified_; }
-    void SetModified(bool modified) { modified_ = modified; }
+    // Not modified: the content now held is the one in the file, which undoing back to it shows again.
+    void SetModified(bool modified);
     bool DefaultImageLoaded() const { return defaultImageLoaded_; }
     void SetDefaultImageLoaded(bool loaded) { defaultImageLoaded_ = loaded; }
 
@@ -60,6 +62,17 @@ public:
     // Replaces the content by the one loaded for `path` ("<none>" for a new document) and refreshes the views.
     void ReplaceDocument(const std::string& path);
 
+    EditHistory& History() { return history_; }
+    const EditHistory& History() const { return history_; }
+    // Notes a change from `before` to the content now held (see EditStep) and tells the observer.
+    void RecordEdit(DocumentContent before, std::string label);
+    // Edit > Undo and Edit > Redo: the content of the step before (after), Modified as it was at that
+    // state, and the views refreshed. False when there is nothing to undo (redo).
+    bool Undo();
+    bool Redo();
+    // Upload: the radio's image replaced the content, which no step can bring back.
+    void ClearHistory();
+
     void DecodeImage();
     void EncodeImage();
 
@@ -69,11 +82,14 @@ public:
     bool WriteDefaultImageFile(const std::string& fileName);
 
 private:
+    bool MoveInHistory(bool (EditHistory::*move)(DocumentContent&));
+
     Prompter& prompter_;
     std::string executableFolder_;
     DocumentObserver noObserver_;
     DocumentObserver* observer_ = &noObserver_;
     DocumentContent content_;
+    EditHistory history_;
     std::string currentFilePath_{kNoFilePath};
     bool modified_ = false;
     bool defaultImageLoaded_ = false;

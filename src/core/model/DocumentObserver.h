@@ -13,6 +13,8 @@ public:
     virtual void TitleChanged(const std::string& title) { (void)title; }
     // A document was loaded: choose the active command-enabling table (normal or maintenance mode).
     virtual void ChooseCommandTable() {}
+    // A change was recorded, undone or redone, or the history was cleared: Undo and Redo may have changed.
+    virtual void HistoryChanged() {}
     // A file was opened (File > Open, a recent-file entry) or saved under a new name (Save As).
     virtual void AddRecentFile(const std::string& path) { (void)path; }
 };

@@ -33,6 +33,8 @@ struct SystemSettings {
     void Decode(const CloneImage& image);
     // Writes the fields (with the same corrections, applied to this object too); other bits stay.
     void Encode(CloneImage& image);
+
+    friend bool operator==(const SystemSettings&, const SystemSettings&) = default;
 };
 
 }  // namespace tarn

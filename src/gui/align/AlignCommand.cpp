@@ -5,6 +5,7 @@
 #include "align/PortAlignRadio.h"
 #include "app/TransferCommand.h"
 #include "link/AccessGauge.h"
+#include "model/EditStep.h"
 
 namespace tarn::gui {
 
@@ -18,6 +19,9 @@ void RunAlignCommand(Document& document, PortHolder& ports, const ProgramSetting
     const bool inAlignMode = command.Finish({cancelled, false, gauge.Job().RadioInAlignMode()});
     refresh();
     if (!inAlignMode) return;
+    // The values the dialog stores into the image are one step, which undoing takes out of the document
+    // (the radio keeps them).
+    const EditStep step(document, "Alignment");
     PortAlignRadio radio(command.Port());
     AlignModel model(document.Channels(), document.Image(), radio);
     CAlignDlg dialog(document, model, messages, parent);

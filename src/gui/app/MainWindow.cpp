@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
+#include <QTableView>
 #include <QTimer>
 #include <QToolBar>
 
@@ -35,7 +36,9 @@
 #include "app/UserGuideLocation.h"
 #include "app/VisibleDialog.h"
 #include "app/TransferCommand.h"
+#include "app/UndoMenuTexts.h"
 #include "app/WindowPlacement.h"
+#include "channels/ChannelTableModel.h"
 #include "channels/ChannelView.h"
 #include "csv/CsvCommands.h"
 #include "filedata/FileDataDialog.h"
@@ -157,6 +160,10 @@ void MainWindow::CreateMenus() {
     AddCommand(fileMenu_, kAppExit, QStringLiteral("E&xit"), &MainWindow::OnExit);
 
     editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    AddCommand(editMenu_, kEditUndo, QStringLiteral("&Undo"), &MainWindow::OnUndo, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = AddCommand(editMenu_, kEditRedo, QStringLiteral("&Redo"), &MainWindow::OnRedo);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    editMenu_->addSeparator();
     QAction* copy = AddCommand(editMenu_, kEditCopy, QStringLiteral("&Copy"), &MainWindow::OnCopy);
     copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     QAction* paste = AddCommand(editMenu_, kEditPaste, QStringLiteral("&Paste"), &MainWindow::OnPaste);
@@ -272,6 +279,13 @@ void MainWindow::UpdateCommands() {
             action->setEnabled(IsCommandEnabled(*activeTable_, id));
         }
     }
+    const EditHistory& history = app_.document.History();
+    QAction* undo = Action(command::kEditUndo);
+    QAction* redo = Action(command::kEditRedo);
+    undo->setText(QString::fromStdString(UndoMenuText(history)));
+    redo->setText(QString::fromStdString(RedoMenuText(history)));
+    undo->setEnabled(undo->isEnabled() && history.CanUndo());
+    redo->setEnabled(redo->isEnabled() && history.CanRedo());
 }
 
 void MainWindow::RebuildRecentFiles() {
@@ -313,6 +327,8 @@ void MainWindow::ChooseCommandTable() {
     activeTable_ = &EnableTableFor(app_.maintenanceMode);
     UpdateCommands();
 }
+
+void MainWindow::HistoryChanged() { UpdateCommands(); }
 
 void MainWindow::AddRecentFile(const std::string& path) {
     app_.RememberRecentFile(path);
@@ -398,6 +414,15 @@ void MainWindow::RunTransfer(TransferOperation operation) {
     command.Finish({cancelled, gauge.Job().ImageReplaced(), gauge.Job().RadioInAlignMode()});
     Refresh(1);
 }
+
+void MainWindow::StepHistory(bool (Document::*step)()) {
+    const QModelIndex cell = view_->Grid()->currentIndex();
+    (app_.document.*step)();
+    if (cell.isValid()) view_->Grid()->setCurrentIndex(view_->Model()->index(cell.row(), cell.column()));
+}
+
+void MainWindow::OnUndo() { StepHistory(&Document::Undo); }
+void MainWindow::OnRedo() { StepHistory(&Document::Redo); }
 
 void MainWindow::OnCopy() {
     if (view_->Copy()) return;

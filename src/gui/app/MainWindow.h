@@ -13,6 +13,10 @@
 class QLabel;
 class QMenu;
 
+namespace tarn {
+class Document;
+}
+
 namespace tarn::gui {
 
 struct AppContext;
@@ -45,6 +49,7 @@ public:
     void TitleChanged(const std::string& title) override;
     void ChooseCommandTable() override;
     void AddRecentFile(const std::string& path) override;
+    void HistoryChanged() override;
 
 public slots:
     // Brings the window to the front (another start of the program asked for it).
@@ -90,6 +95,10 @@ private:
     // outcome taken into the document and the whole view refreshed.
     void RunTransfer(TransferOperation operation);
     void OnAlign();
+    // Undo or Redo refreshes the whole view; the cursor stays on the cell the user was in.
+    void StepHistory(bool (Document::*step)());
+    void OnUndo();
+    void OnRedo();
     void OnCopy();
     void OnPaste();
     void OnVisible();

@@ -6,6 +6,7 @@
 #include "csv/ChannelCsvExport.h"
 #include "csv/CsvFile.h"
 #include "csv/CsvImportDialog.h"
+#include "model/EditStep.h"
 
 namespace tarn::gui {
 namespace {
@@ -28,6 +29,7 @@ bool RunImportChannelsCsv(QWidget* parent, AppContext& app) {
     CsvImportDialog dialog(app.document.Content(), std::move(csv), QFileInfo(QString::fromStdString(*path)).fileName(),
                            parent);
     if (dialog.exec() != QDialog::Accepted || !dialog.CanImport()) return false;
+    const EditStep step(app.document, "Import Channels");
     app.document.Channels().Entries = dialog.ImportedChannels().Entries;
     app.document.SetModified(true);
     return true;

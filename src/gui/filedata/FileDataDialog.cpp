@@ -14,6 +14,7 @@
 #include "channels/GridColumns.h"
 #include "filedata/FileDataModel.h"
 #include "filedata/HexCellEditor.h"
+#include "model/EditStep.h"
 
 namespace tarn::gui {
 
@@ -81,6 +82,7 @@ void FileDataDialog::Ok() {
 
 void RunFileDataCommand(Document& document, QWidget* parent) {
     FileDataDialog dialog(document, parent);
+    const EditStep step(document, "File Data");
     dialog.exec();
 }
 

@@ -19,9 +19,13 @@ TEST(CommandEnableTable, EachCommandReadsItsOwnBitOfItsGroupWord) {
     EXPECT_EQ(IsCommandEnabled(EnableTableFor(true), command::kAlign), true);
     // The CSV commands read the word no other command uses, which both tables fill.
     EXPECT_EQ(IsCommandEnabled(table, command::kImportCsv), false);
+    EXPECT_EQ(IsCommandEnabled(table, command::kEditUndo), false);
     for (const bool maintenance : {false, true}) {
         EXPECT_TRUE(IsCommandEnabled(EnableTableFor(maintenance), command::kImportCsv));
         EXPECT_TRUE(IsCommandEnabled(EnableTableFor(maintenance), command::kExportCsv));
+        // Undo and Redo are allowed in both modes; the history says when there is something to take back.
+        EXPECT_TRUE(IsCommandEnabled(EnableTableFor(maintenance), command::kEditUndo));
+        EXPECT_TRUE(IsCommandEnabled(EnableTableFor(maintenance), command::kEditRedo));
     }
 }
 
