@@ -375,6 +375,21 @@ private slots:
         }
     }
 
+    // The sheet's OK is one undoable step named after it; Ctrl+Z gives back the record from before.
+    void VfoHomeOkIsOneUndoStep() {
+        auto app = workspace_.MakeApp();
+        test::ShownWindow shown(*app);
+        const CloneImage before = app->document.Image();
+        test::WhenDialogShows<VfoSheet>([](VfoSheet* sheet) {
+            TypeInto(sheet->PageForm(VfoPage::Air)->Edit(5041), "115");
+            QTest::mouseClick(sheet->Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        shown.window.Action(command::kVfoHome)->trigger();
+        QCOMPARE(shown.window.Action(command::kEditUndo)->text(), QStringLiteral("&Undo VFO && HOME"));
+        shown.window.Action(command::kEditUndo)->trigger();
+        QCOMPARE(app->document.Image(), before);
+    }
+
 private:
     test::Workspace workspace_;
 };

@@ -30,7 +30,7 @@ void RunCommonCommand(Document& document, QWidget* parent) {
 
 void RunVfoHomeCommand(Document& document, QWidget* parent) {
     VfoSheet sheet(document, parent);
-    sheet.exec();
+    RunAsEditStep(document, std::string(kVfoSheetCaption), sheet);
 }
 
 }  // namespace tarn::gui
