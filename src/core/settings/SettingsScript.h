@@ -23,6 +23,10 @@ public:
     // as its edit shows it.
     std::vector<std::string> Lines();
 
+    // Each setting that has a value in the image by its dialog label ("Dual Watch"; an LED edit by its
+    // caption and column, "Emg. LED COLOR Red") with the text it shows, in dialog order.
+    std::vector<std::pair<std::string, std::string>> LabelledValues();
+
     // Applies "section.name=value" as a user would in the dialog. A value equal to the one shown is accepted
     // whatever the row's state. A number must be written as its edit would show it. Returns false, with the
     // reason in `why` (naming the setting) and nothing changed, when the name or value is unknown or the
