@@ -13,7 +13,6 @@
 #include "link/ClonePort.h"
 #include "link/TermiosDevice.h"
 #include "link/TracingDevice.h"
-#include "link/TracingJobEvents.h"
 #include "link/TransferJob.h"
 #include "model/DefaultImage.h"
 #include "model/ImageCodec.h"
@@ -122,8 +121,8 @@ extern "C" void OnInterrupt(int) {
 
 // Runs the job on its own thread; Ctrl+C asks it to stop (a second Ctrl+C ends tarn-cli at once).
 bool RunJob(TransferOperation operation, const TransferArgs& args, CloneImage& image) {
-    TerminalJobEvents terminal;
-    BarAwarePrompter prompter(terminal, args.yes);
+    TerminalJobEvents events;
+    BarAwarePrompter prompter(events, args.yes);
     auto trace = std::make_shared<SerialTrace>();
     if (!args.trace.empty()) {
         if (const int error = trace->Open(args.trace); error != 0) {
@@ -131,7 +130,6 @@ bool RunJob(TransferOperation operation, const TransferArgs& args, CloneImage& i
             return false;
         }
     }
-    TracingJobEvents events(terminal, *trace);
     ClonePort port(std::make_unique<TracingDevice>(MakeTermiosDevice(), trace));
     TransferRequest request;
     request.operation = operation;
@@ -139,6 +137,7 @@ bool RunJob(TransferOperation operation, const TransferArgs& args, CloneImage& i
     request.maintenance = args.maintenance;
     request.preview = operation == TransferOperation::Download;
     if (args.backup) request.backupFolder = BackupFolder();
+    request.trace = trace;
     TransferJob job(request, port, image, events, prompter);
     gCancel = &job.Cancel();
     struct sigaction action {};

@@ -10,16 +10,19 @@ constexpr auto kBurstGap = std::chrono::microseconds(2100);
 
 }  // namespace
 
-SerialTrace::~SerialTrace() {
+SerialTrace::~SerialTrace() { Close(); }
+
+void SerialTrace::Close() {
     const std::lock_guard lock(mutex_);
     if (!file_) return;
     EndBurst();
     std::fclose(file_);
+    file_ = nullptr;
 }
 
 int SerialTrace::Open(const std::string& path) {
+    Close();
     const std::lock_guard lock(mutex_);
-    if (file_) std::fclose(file_);
     file_ = std::fopen(path.c_str(), "w");
     if (!file_) return errno;
     start_ = Clock::now();

@@ -23,6 +23,8 @@ public:
 
     // Starts a new trace file (an existing one is replaced); 0 or the system's error number.
     int Open(const std::string& path);
+    // Ends the trace file; later bytes and notes are dropped until the next Open.
+    void Close();
     bool IsOpen() const { return file_ != nullptr; }
 
     // Bytes that went one way. Bytes in the same direction within a few milliseconds of the last ones

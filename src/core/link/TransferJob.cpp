@@ -24,7 +24,12 @@ constexpr int kReadToWritePauseMs = 150;
 
 TransferJob::TransferJob(TransferRequest request, ClonePort& port, CloneImage& image, JobEvents& events,
                          Prompter& prompter)
-    : request_(std::move(request)), port_(port), image_(image), events_(events), prompter_(prompter) {}
+    : request_(std::move(request)),
+      port_(port),
+      image_(image),
+      tracedEvents_(events, request_.trace ? *request_.trace : noTrace_),
+      events_(tracedEvents_),
+      prompter_(prompter) {}
 
 TransferJob::~TransferJob() { Join(); }
 
@@ -101,9 +106,14 @@ void TransferJob::RunDownload(TransferContext& context) {
     Tell(prompter_, ids::kDownloadCompleted, MessageIcon::Information);
 }
 
+void TransferJob::Note(const std::string& text) {
+    if (request_.trace) request_.trace->Note(text);
+}
+
 bool TransferJob::ConfirmChanges(TransferContext& context, CloneImage& radio) {
     if (!ReadAndMerge(context, image_, &radio)) return false;
     const std::string summary = DiffSummary(CompareImages(radio, context.buffer));
+    Note(summary.empty() ? "preview: no changes" : "preview:\n" + summary);
     if (summary.empty()) {
         prompter_.Tell("The radio already holds this image. Nothing was written.", MessageIcon::Information);
         succeeded_ = true;
@@ -111,7 +121,9 @@ bool TransferJob::ConfirmChanges(TransferContext& context, CloneImage& radio) {
     }
     const std::string text = "Writing changes the radio's memory:\n\n" + summary +
                              "\nTo write, switch the radio off and on again when asked.";
-    return prompter_.ConfirmWrite(text) == Answer::Ok;
+    const bool confirmed = prompter_.ConfirmWrite(text) == Answer::Ok;
+    Note(confirmed ? "write confirmed" : "write cancelled at the preview");
+    return confirmed;
 }
 
 bool TransferJob::SaveBackup(const CloneImage& radio) {
@@ -124,6 +136,7 @@ bool TransferJob::SaveBackup(const CloneImage& radio) {
         return false;
     }
     backupPath_ = backup.path;
+    Note("radio's image backed up to " + backup.path);
     return true;
 }
 

@@ -9,6 +9,8 @@
 
 #include "link/CancelRequest.h"
 #include "link/ClonePort.h"
+#include "link/SerialTrace.h"
+#include "link/TracingJobEvents.h"
 #include "model/CloneImage.h"
 #include "ui/JobEvents.h"
 #include "ui/Prompter.h"
@@ -31,7 +33,9 @@ struct TransferRequest {
     // Download: read and compare first, and write only what the user confirmed (see RunDownload).
     bool preview = false;
     // Download: the folder the radio's image is saved in before the write; empty for no backup.
-    std::string backupFolder;
+    std::string backupFolder{};
+    // Where the job notes its steps between the bytes its port traces; none for no notes.
+    std::shared_ptr<SerialTrace> trace{};
 };
 
 class TransferJob {
@@ -64,12 +68,15 @@ private:
     // The preview's own read: true when the user confirmed the changes; `radio` gets the image read.
     bool ConfirmChanges(TransferContext& context, CloneImage& radio);
     bool SaveBackup(const CloneImage& radio);
+    void Note(const std::string& text);
     void RunAlignEntry(TransferContext& context);
 
     TransferRequest request_;
     ClonePort& port_;
     CloneImage& image_;
-    JobEvents& events_;
+    SerialTrace noTrace_;
+    TracingJobEvents tracedEvents_;
+    JobEvents& events_;  // the front end's events, noted in the trace
     Prompter& prompter_;
     CancelRequest cancel_;
     std::thread thread_;
