@@ -2,6 +2,8 @@
 # Upload and Download through tarn-cli against the virtual radio sending at the pace of 9600 baud.
 # Prints, for each transfer, the wall time, the protocol's floor (every byte on the wire at 9600 baud,
 # counted from the virtual radio's log, plus the fixed waits the protocol makes) and tarn-cli's CPU time.
+# A Download reads the radio twice (the preview's read, then the read before the write); it is timed without
+# and with the serial trace (--trace), which is to cost no measurable time.
 # Usage: bench/transfer/transfer.sh [RUNS]   (default 3; build first with scripts/build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -26,12 +28,13 @@ write_waits_ms=$((100 + 32 * (10 + 50)))
 # Runs tarn-cli against a fresh virtual radio; prints "wall_s cpu_s wire_bytes".
 one_transfer() {
   local command=$1 file=$2 port
+  shift 2
   rm -f "$work/radio.log"
   coproc SIM { exec "$sim" --baud-timing --log "$work/radio.log"; }
   sim_pid=$SIM_PID
   read -r port <&"${SIM[0]}"
   local TIMEFORMAT='%R %U %S' times
-  times=$( { time "$cli" "$command" --port "$port" "$file" >/dev/null 2>"$work/cli.err" </dev/null; } 2>&1 ) || {
+  times=$( { time "$cli" "$command" --port "$port" "$@" "$file" >/dev/null 2>"$work/cli.err" </dev/null; } 2>&1 ) || {
     cat "$work/cli.err" >&2; exit 1; }
   kill "$sim_pid"; wait "$sim_pid" 2>/dev/null || true; sim_pid=
   # Bytes from the program (P) and from the radio (R) each take the line once; the echo rides along.
@@ -55,12 +58,15 @@ report() {
     }'
 }
 
-uploads=() downloads=()
+uploads=() downloads=() traced=()
 for _ in $(seq "$runs"); do
   rm -f "$work/upload.trn"
   uploads+=("$(one_transfer upload "$work/upload.trn")")
-  # The image just read goes back, as after editing it.
-  downloads+=("$(one_transfer download "$work/upload.trn")")
+  # The image just read goes back after an edit (an image the radio holds already is not written).
+  "$cli" set "$work/upload.trn" "$work/edited.trn" common.lcd_contrast=1 common.dimmer=LV1 >/dev/null
+  downloads+=("$(one_transfer download "$work/edited.trn" --yes --no-backup)")
+  traced+=("$(one_transfer download "$work/edited.trn" --yes --no-backup --trace "$work/trace.txt")")
 done
 report "upload (read the radio)" "$read_waits_ms" "${uploads[@]}"
-report "download (read, merge, write the radio)" "$((read_waits_ms + write_waits_ms))" "${downloads[@]}"
+report "download (read and preview, read, merge, write the radio)" "$((2 * read_waits_ms + write_waits_ms))" "${downloads[@]}"
+report "download with --trace" "$((2 * read_waits_ms + write_waits_ms))" "${traced[@]}"
