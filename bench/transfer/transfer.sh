@@ -3,7 +3,9 @@
 # Prints, for each transfer, the wall time, the protocol's floor (every byte on the wire at 9600 baud,
 # counted from the virtual radio's log, plus the fixed waits the protocol makes) and tarn-cli's CPU time;
 # then the same transfer through a USB serial adapter's 16 ms latency timer (the virtual radio's
-# --latency 16), with its wall time as a multiple of the time without it.
+# --latency 16), with its wall time as a multiple of the time without it. A Download reads the radio twice
+# (the preview's read, then the read before the write); it is also timed with the serial trace (--trace),
+# which is to cost no measurable time.
 # Usage: bench/transfer/transfer.sh [RUNS]   (default 3; build first with scripts/build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -25,17 +27,20 @@ char_ms=$(awk 'BEGIN { printf "%.6f", 10 * 1000 / 9600 }')
 read_waits_ms=150
 write_waits_ms=$((100 + 32 * (10 + 50)))
 
-# Runs tarn-cli against a fresh virtual radio with the given further options; prints "wall_s cpu_s wire_bytes".
+# one_transfer COMMAND FILE "RADIO_OPTIONS" [TARN_CLI_OPTIONS...]: tarn-cli against a fresh virtual radio
+# with those further options; prints "wall_s cpu_s wire_bytes".
 one_transfer() {
-  local command=$1 file=$2 port
-  shift 2
+  local command=$1 file=$2 radio_options=$3 port
+  shift 3
   rm -f "$work/radio.log"
-  coproc SIM { exec "$sim" --baud-timing "$@" --log "$work/radio.log"; }
+  # shellcheck disable=SC2086 # the radio's options are words
+  coproc SIM { exec "$sim" --baud-timing $radio_options --log "$work/radio.log"; }
   sim_pid=$SIM_PID
   read -r port <&"${SIM[0]}"
   local TIMEFORMAT='%R %U %S' times
-  times=$( { time "$cli" "$command" --port "$port" "$file" >/dev/null 2>"$work/cli.err" </dev/null; } 2>&1 ) || {
-    echo "$command with the virtual radio's options: --baud-timing $* failed:" >&2; cat "$work/cli.err" >&2; exit 1; }
+  times=$( { time "$cli" "$command" --port "$port" "$@" "$file" >/dev/null 2>"$work/cli.err" </dev/null; } 2>&1 ) || {
+    echo "$command $* with the virtual radio's options: --baud-timing $radio_options failed:" >&2
+    cat "$work/cli.err" >&2; exit 1; }
   kill "$sim_pid"; wait "$sim_pid" 2>/dev/null || true; sim_pid=
   # Bytes from the program (P) and from the radio (R) each take the line once; the echo rides along.
   local wire
@@ -62,15 +67,21 @@ report() {
   }'
 }
 
-uploads=() downloads=() late_uploads=() late_downloads=()
+uploads=() downloads=() late_uploads=() late_downloads=() traced=()
 for _ in $(seq "$runs"); do
   rm -f "$work/upload.trn" "$work/late-upload.trn"
-  uploads+=("$(one_transfer upload "$work/upload.trn")")
-  # The image just read goes back, as after editing it.
-  downloads+=("$(one_transfer download "$work/upload.trn")")
-  late_uploads+=("$(one_transfer upload "$work/late-upload.trn" --latency 16)")
-  late_downloads+=("$(one_transfer download "$work/upload.trn" --latency 16)")
+  uploads+=("$(one_transfer upload "$work/upload.trn" "")")
+  # The image just read goes back after an edit (an image the radio holds already is not written).
+  "$cli" set "$work/upload.trn" "$work/edited.trn" common.lcd_contrast=1 common.dimmer=LV1 >/dev/null
+  downloads+=("$(one_transfer download "$work/edited.trn" "" --yes --no-backup)")
+  late_uploads+=("$(one_transfer upload "$work/late-upload.trn" "--latency 16")")
+  late_downloads+=("$(one_transfer download "$work/edited.trn" "--latency 16" --yes --no-backup)")
+  traced+=("$(one_transfer download "$work/edited.trn" "" --yes --no-backup --trace "$work/trace.txt")")
 done
 report "upload (read the radio)" "$read_waits_ms" "$runs" "$(median "${uploads[@]}")" "$(median "${late_uploads[@]}")"
-report "download (read, merge, write the radio)" "$((read_waits_ms + write_waits_ms))" "$runs" \
-  "$(median "${downloads[@]}")" "$(median "${late_downloads[@]}")"
+report "download (read and preview, read, merge, write the radio)" "$((2 * read_waits_ms + write_waits_ms))" \
+  "$runs" "$(median "${downloads[@]}")" "$(median "${late_downloads[@]}")"
+awk -v d="$(median "${downloads[@]}")" -v t="$(median "${traced[@]}")" 'BEGIN {
+  split(d, a, " "); split(t, b, " ")
+  printf "download with --trace: wall time %.3f s = %.3f x the time without it, CPU %.3f s\n", b[1], b[1] / a[1], b[2]
+}'

@@ -1,4 +1,5 @@
-// tarn-cli upload --port P OUT.trn   and   tarn-cli download --port P [--raw] FILE.trn
+// tarn-cli upload --port P [--trace T] OUT.trn   and   tarn-cli download --port P [--raw] [--yes] [--no-backup]
+// [--trace T] FILE.trn
 #include <unistd.h>
 
 #include <csignal>
@@ -6,13 +7,17 @@
 #include <string>
 
 #include "CliPrompter.h"
+#include "app/UserDataFolder.h"
 #include "Commands.h"
 #include "ImageFileToOpen.h"
 #include "link/ClonePort.h"
+#include "link/TermiosDevice.h"
+#include "link/TracingDevice.h"
 #include "link/TransferJob.h"
 #include "model/DefaultImage.h"
 #include "model/ImageCodec.h"
 #include "model/ImageFile.h"
+#include "model/RegularFile.h"
 #include "ui/JobEvents.h"
 #include "ui/StringTable.h"
 
@@ -24,12 +29,21 @@ struct TransferArgs {
     std::string file;
     bool maintenance = false;
     bool raw = false;  // send the file's image as stored
+    bool yes = false;  // write without asking after the preview
+    bool backup = true;
+    std::string trace;  // the serial trace's file, empty for none
 };
 
 bool ParseTransferArgs(TransferOperation operation, const Args& args, TransferArgs& out) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--port" && i + 1 < args.size()) {
             out.port = args[++i];
+        } else if (args[i] == "--trace" && i + 1 < args.size()) {
+            out.trace = args[++i];
+        } else if (args[i] == "--yes" && operation == TransferOperation::Download) {
+            out.yes = true;
+        } else if (args[i] == "--no-backup" && operation == TransferOperation::Download) {
+            out.backup = false;
         } else if (args[i] == "--maintenance") {
             out.maintenance = true;
         } else if (args[i] == "--raw" && operation == TransferOperation::Download) {
@@ -76,14 +90,27 @@ private:
 
 class BarAwarePrompter : public CliPrompter {
 public:
-    explicit BarAwarePrompter(TerminalJobEvents& events) : events_(events) {}
+    BarAwarePrompter(TerminalJobEvents& events, bool yes) : events_(events), yes_(yes) {}
     void Tell(const std::string& text, MessageIcon icon) override {
         events_.EndBar();
         CliPrompter::Tell(text, icon);
     }
+    // The changes on stderr, the answer from the terminal unless --yes gave it.
+    Answer ConfirmWrite(const std::string& summary) override {
+        events_.EndBar();
+        std::cerr << ToTerminalText(summary) << "\nWrite these changes into the radio? [y/N] " << std::flush;
+        if (yes_) {
+            std::cerr << "yes (--yes)\n";
+            return Answer::Ok;
+        }
+        std::string answer;
+        if (!std::getline(std::cin, answer)) std::cerr << "\n";
+        return answer == "y" || answer == "Y" || answer == "yes" ? Answer::Ok : Answer::Cancel;
+    }
 
 private:
     TerminalJobEvents& events_;
+    bool yes_;
 };
 
 CancelRequest* gCancel = nullptr;
@@ -95,9 +122,23 @@ extern "C" void OnInterrupt(int) {
 // Runs the job on its own thread; Ctrl+C asks it to stop (a second Ctrl+C ends tarn-cli at once).
 bool RunJob(TransferOperation operation, const TransferArgs& args, CloneImage& image) {
     TerminalJobEvents events;
-    BarAwarePrompter prompter(events);
-    ClonePort port;
-    TransferJob job({operation, args.port, args.maintenance, false}, port, image, events, prompter);
+    BarAwarePrompter prompter(events, args.yes);
+    auto trace = std::make_shared<SerialTrace>();
+    if (!args.trace.empty()) {
+        if (const int error = trace->Open(args.trace); error != 0) {
+            std::cerr << "tarn-cli: cannot write the trace " << args.trace << ": " << FileErrorText(error) << '\n';
+            return false;
+        }
+    }
+    ClonePort port(std::make_unique<TracingDevice>(MakeTermiosDevice(), trace));
+    TransferRequest request;
+    request.operation = operation;
+    request.portName = args.port;
+    request.maintenance = args.maintenance;
+    request.preview = operation == TransferOperation::Download;
+    if (args.backup) request.backupFolder = BackupFolder();
+    request.trace = trace;
+    TransferJob job(request, port, image, events, prompter);
     gCancel = &job.Cancel();
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
@@ -109,6 +150,7 @@ bool RunJob(TransferOperation operation, const TransferArgs& args, CloneImage& i
     job.Join();
     sigaction(SIGINT, &previous, nullptr);
     gCancel = nullptr;
+    if (!job.BackupPath().empty()) std::cout << "backup: " << job.BackupPath() << '\n';
     if (!job.Succeeded() && prompter.errors() == 0) std::cerr << "tarn-cli: cancelled\n";
     return job.Succeeded();
 }
@@ -150,12 +192,12 @@ int RunTransfer(TransferOperation operation, const Args& args, const char* usage
 }  // namespace
 
 int RunUpload(const Args& args) {
-    return RunTransfer(TransferOperation::Upload, args, "usage: tarn-cli upload --port P [--maintenance] OUT.trn\n");
+    return RunTransfer(TransferOperation::Upload, args, "usage: tarn-cli upload --port P [--maintenance] [--trace T] OUT.trn\n");
 }
 
 int RunDownload(const Args& args) {
     return RunTransfer(TransferOperation::Download, args,
-                       "usage: tarn-cli download --port P [--maintenance] [--raw] FILE.trn\n");
+                       "usage: tarn-cli download --port P [--maintenance] [--raw] [--yes] [--no-backup] [--trace T] FILE.trn\n");
 }
 
 }  // namespace tarn::cli

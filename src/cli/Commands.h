@@ -1,6 +1,7 @@
 #pragma once
 // tarn-cli's subcommands. Each takes the arguments after its name and returns the exit status:
-// 0 success, 1 failure (the message is on stderr), 2 usage error.
+// 0 success, 1 failure (the message is on stderr), 2 usage error; `diff` as diff(1): 0 same, 1 different,
+// 2 trouble.
 #include <string>
 #include <vector>
 
@@ -28,5 +29,6 @@ int RunSettings(const Args& args);
 int RunSet(const Args& args);
 int RunExportCsv(const Args& args);
 int RunImportCsv(const Args& args);
+int RunDiff(const Args& args);
 
 }  // namespace tarn::cli

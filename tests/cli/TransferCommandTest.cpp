@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "SimHarness.h"
 #include "model/Document.h"
@@ -22,15 +23,22 @@ TEST(CliTransfer, UploadThenDownloadMergesIntoTheOtherRadio) {
         EXPECT_EQ(up.status, 0) << up.output;
         EXPECT_EQ(ReadBytes(file), ImageFileBytes(uploaded));
 
-        // A backup restored byte for byte.
+        // A backup restored byte for byte; the target's own image is kept in the user's data folder first.
         SimRadio target({});
-        std::vector<std::string> args{"download", "--raw", "--port", target.Port(), file};
+        std::vector<std::string> args{"download", "--raw", "--yes", "--port", target.Port(), file};
         if (maintenance) args.insert(args.begin() + 1, "--maintenance");
+        setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
         const CliRun down = RunCli(args);
+        unsetenv("XDG_DATA_HOME");
         EXPECT_EQ(down.status, 0) << down.output;
         EXPECT_NE(down.output.find("Download is completed"), std::string::npos) << down.output;
         EXPECT_EQ(target.Saved(), ImageFileBytes(MergedImage(RadioImage(), uploaded, maintenance)));
         EXPECT_EQ(ReadBytes(file), ImageFileBytes(uploaded));
+        const std::size_t backupLine = down.output.find("backup: " + dir.File("tarn/backups/"));
+        ASSERT_NE(backupLine, std::string::npos) << down.output;
+        const std::size_t pathStart = backupLine + 8;
+        const std::string backup = down.output.substr(pathStart, down.output.find('\n', pathStart) - pathStart);
+        EXPECT_EQ(ReadBytes(backup), ImageFileBytes(RadioImage()));
     }
 }
 
@@ -80,12 +88,55 @@ TEST(CliTransfer, DownloadSendsWhatTheDesktopProgramSendsOrTheRawFile) {
     for (const auto& [option, sent] : {std::pair{"", document.Image()}, {"--raw", stored}}) {
         SCOPED_TRACE(option);
         SimRadio target({});
-        std::vector<std::string> args{"download", "--port", target.Port(), file};
+        std::vector<std::string> args{"download", "--yes", "--no-backup", "--port", target.Port(), file};
         if (*option) args.insert(args.begin() + 1, option);
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.status, 0) << run.output;
         EXPECT_EQ(target.Saved(), ImageFileBytes(MergedImage(RadioImage(), sent, false)));
     }
+}
+
+// The trace holds every byte on the line, in the order each direction carried them: the cable's echo and
+// the radio's bytes as received, the program's as sent.
+TEST(CliTransfer, TheTraceShowsEveryByteOnTheLine) {
+    TempDir dir;
+    SimRadio radio({"--model-id", "0002"});
+    const CliRun run = RunCli({"upload", "--trace", dir.File("trace.txt"), "--port", radio.Port(), dir.File("out.trn")});
+    ASSERT_EQ(run.status, 0) << run.output;
+    ASSERT_TRUE(radio.WaitForNote("image read"));
+    Bytes sent, received, line;
+    const Bytes traceFile = ReadBytes(dir.File("trace.txt"));
+    std::istringstream trace(std::string(traceFile.begin(), traceFile.end()));
+    std::string ms, direction;
+    while (trace >> ms >> direction) {
+        std::string rest;
+        std::getline(trace, rest);
+        if (direction != "TX" && direction != "RX") continue;
+        std::istringstream hex(rest);
+        for (unsigned byte = 0; hex >> std::hex >> byte;) (direction == "TX" ? sent : received).push_back(byte);
+    }
+    const auto log = radio.Log();
+    for (const LogEntry& e : log) {
+        if (e.tag != 'P') line.push_back(e.byte);
+    }
+    EXPECT_EQ(sent, Tagged(log, 'P'));
+    EXPECT_EQ(received, line);
+}
+
+// diff prints what writing the second file over the first changes, and exits as diff(1) does.
+TEST(CliDiff, PrintsTheChangesAndExitsWithWhetherThereAreAny) {
+    TempDir dir;
+    CloneImage changed = RadioImage();
+    changed[kBookRecordsOffset + 5 * 18 + 4] ^= 0x01;  // a byte no grid row or setting shows
+    WriteBytes(dir.File("a.trn"), ImageFileBytes(RadioImage()));
+    WriteBytes(dir.File("b.trn"), ImageFileBytes(changed));
+    const CliRun same = RunCli({"diff", dir.File("a.trn"), dir.File("a.trn")});
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.output, "");
+    const CliRun different = RunCli({"diff", dir.File("a.trn"), dir.File("b.trn")});
+    EXPECT_EQ(different.status, 1);
+    EXPECT_EQ(different.output, "1 other byte differs.\n");
+    EXPECT_EQ(RunCli({"diff", dir.File("a.trn"), dir.File("none.trn")}).status, 2);
 }
 
 // The radio is read only into a file that can be written.

@@ -2,6 +2,7 @@
 // progress window's end reaches the document, its path, the title and the grid. How each end settles the
 // document is the core's; here the window producing that end.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTableView>
@@ -116,8 +117,16 @@ private slots:
         Bench bench;
         SetTag(bench.app.document.Channels().Entries[0], "EDITED");
         bench.app.document.SetModified(true);
+        qputenv("XDG_DATA_HOME", bench.ws.Path().toUtf8());
         bench.Trigger(command::kDownload);
-        QCOMPARE(bench.messages.Texts(), Texts{"Download is completed"});
+        qunsetenv("XDG_DATA_HOME");
+        // The preview names the edited channel; the radio's image was backed up before the write.
+        const Texts texts = bench.messages.Texts();
+        QCOMPARE(texts.size(), std::size_t{2});
+        QVERIFY2(texts[0].find("MR GROUP 1: ") != std::string::npos && texts[0].find("EDITED") != std::string::npos,
+                 texts[0].c_str());
+        QCOMPARE(texts[1], std::string("Download is completed"));
+        QCOMPARE(QDir(bench.ws.File(QStringLiteral("tarn/backups"))).entryList(QDir::Files).size(), 1);
         QFile written(bench.ws.File(QStringLiteral("written.bin")));
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray bytes = written.readAll();

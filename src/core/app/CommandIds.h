@@ -33,5 +33,6 @@ inline constexpr int kConfigure = 32850;
 inline constexpr int kAlign = 32851;
 inline constexpr int kImportCsv = 32860;
 inline constexpr int kExportCsv = 32861;
+inline constexpr int kOpenBackupFolder = 32862;
 
 }  // namespace tarn::command

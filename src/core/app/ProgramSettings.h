@@ -21,6 +21,7 @@ struct ProgramSettings {
     std::array<int, kItemCount> itemVisible{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     int windowWidth = kMinWindowWidth;
     int windowHeight = kMinWindowHeight;
+    bool serialTrace = false;    // write a trace of the serial line (Configuration: "Write serial trace")
 };
 
 // Read-time corrections of stored values.

@@ -3,11 +3,12 @@
 namespace tarn {
 
 const char* const kTarnUsage =
-    "usage: tarn [--port PORT] [FILE.trn]\n"
+    "usage: tarn [--port PORT] [--trace FILE] [FILE.trn]\n"
     "       tarn -m\n"
     "Programming software for the Corvane handheld air-band transceiver.\n"
     "  FILE.trn              the image file to open\n"
     "  --port PORT           the serial port for this run: COM1..COM16 or a device path (/dev/ttyUSB0)\n"
+    "  --trace FILE          write every byte on the serial line and the transfer's steps into FILE\n"
     "  -m                    alone: maintenance mode, after the maintenance password\n"
     "  --screenshot PATH     save a picture of the main window once shown, then quit\n"
     "  --quit-when-shown     report start-up time and memory once shown, then quit\n"
@@ -43,6 +44,8 @@ StartOptions ParseStartOptions(const std::vector<std::string>& args) {
             options.screenshot = args[++i];
         } else if (a == "--port" && i + 1 < args.size()) {
             options.port = args[++i];
+        } else if (a == "--trace" && i + 1 < args.size()) {
+            options.trace = args[++i];
         } else if (a == "--help") {
             options.help = true;
         } else if (a == "--version") {

@@ -13,6 +13,7 @@ struct StartOptions {
     std::optional<std::string> screenshot; // --screenshot PATH: save a picture of the window, then quit
     bool quitWhenShown = false;            // --quit-when-shown: report start-up time and memory, then quit
     std::optional<std::string> port;       // --port COMn|PATH: the serial port, as if chosen in Configure
+    std::optional<std::string> trace;      // --trace FILE: the serial trace of this run goes to FILE
     bool help = false;                     // --help: print the usage and quit
     bool version = false;                  // --version: print the version and quit
     std::vector<std::string> unknownOptions;

@@ -1,5 +1,7 @@
 #include "app/TransferCommand.h"
 
+#include "app/UserDataFolder.h"
+
 namespace tarn {
 
 TransferCommand::TransferCommand(TransferOperation operation, Document& document, PortHolder& ports,
@@ -11,6 +13,8 @@ TransferCommand::TransferCommand(TransferOperation operation, Document& document
     request_.portName = PortNameOf(settings);
     request_.maintenance = maintenanceMode;
     request_.modified = document_.Modified();
+    request_.preview = operation == TransferOperation::Download;
+    request_.backupFolder = BackupFolder();
 }
 
 TransferCommand::~TransferCommand() { ports_.EndTransfer(settings_); }

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's side of an Upload, Download or alignment entry. Made when the command starts: the
 // port for the run is made when missing and the model is encoded into the image; the job then works on
-// a copy of the image. Finish takes the outcome into the document once the job's thread has ended.
+// a copy of the image. A Download previews its changes and backs up the radio's image first. Finish takes the outcome into the document once the job's thread has ended.
 // The port made for the KLU-40 unit lives as long as the command.
 #include "app/PortHolder.h"
 #include "app/ProgramSettings.h"

@@ -222,9 +222,10 @@ bool SendImage(TransferContext& context) {
     return true;
 }
 
-bool ReadAndMerge(TransferContext& context, CloneImage& image) {
+bool ReadAndMerge(TransferContext& context, CloneImage& image, CloneImage* asRead) {
     if (context.cancel.Take()) return false;
     if (!ReceiveImage(context, ids::kPromptDownloading)) return false;
+    if (asRead) *asRead = context.buffer;
     if (context.cancel.Take()) return false;
     std::copy_n(context.buffer.begin(), 2, image.begin());
     if (!HardwareBitsMatch(context.buffer, image)) return Fail(context, ids::kHardwareMismatch);

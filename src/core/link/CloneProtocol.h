@@ -75,8 +75,9 @@ bool SendBlockData(ClonePort& port, const WriteBlockHeader& header, const std::u
                    std::size_t& sent, std::uint8_t& checksum);
 
 // The read before every write: the radio's image into the buffer, its firmware bytes into `image`,
-// the hardware check, then the program's regions of `image` laid over the buffer.
-bool ReadAndMerge(TransferContext& context, CloneImage& image);
+// the hardware check, then the program's regions of `image` laid over the buffer. `asRead`, when given,
+// receives the radio's image as it was read.
+bool ReadAndMerge(TransferContext& context, CloneImage& image, CloneImage* asRead = nullptr);
 
 // The protocol's fixed waits.
 void Pause(int milliseconds);

@@ -9,6 +9,8 @@
 
 #include "link/CancelRequest.h"
 #include "link/ClonePort.h"
+#include "link/SerialTrace.h"
+#include "link/TracingJobEvents.h"
 #include "model/CloneImage.h"
 #include "ui/JobEvents.h"
 #include "ui/Prompter.h"
@@ -28,6 +30,12 @@ struct TransferRequest {
     std::string portName;     // "COMn" or a device path
     bool maintenance = false;  // maintenance mode at the start of the run
     bool modified = false;     // the document has unsaved changes: an Upload asks before replacing it
+    // Download: read and compare first, and write only what the user confirmed (see RunDownload).
+    bool preview = false;
+    // Download: the folder the radio's image is saved in before the write; empty for no backup.
+    std::string backupFolder{};
+    // Where the job notes its steps between the bytes its port traces; none for no notes.
+    std::shared_ptr<SerialTrace> trace{};
 };
 
 class TransferJob {
@@ -51,22 +59,31 @@ public:
     // An Upload replaced the image: the document is no longer modified and tied to no file.
     bool ImageReplaced() const { return imageReplaced_; }
     bool RadioInAlignMode() const { return radioInAlignMode_; }
+    // The backup a Download saved; empty when it saved none.
+    const std::string& BackupPath() const { return backupPath_; }
 
 private:
     void RunUpload(TransferContext& context);
     void RunDownload(TransferContext& context);
+    // The preview's own read: true when the user confirmed the changes; `radio` gets the image read.
+    bool ConfirmChanges(TransferContext& context, CloneImage& radio);
+    bool SaveBackup(const CloneImage& radio);
+    void Note(const std::string& text);
     void RunAlignEntry(TransferContext& context);
 
     TransferRequest request_;
     ClonePort& port_;
     CloneImage& image_;
-    JobEvents& events_;
+    SerialTrace noTrace_;
+    TracingJobEvents tracedEvents_;
+    JobEvents& events_;  // the front end's events, noted in the trace
     Prompter& prompter_;
     CancelRequest cancel_;
     std::thread thread_;
     bool succeeded_ = false;
     bool imageReplaced_ = false;
     bool radioInAlignMode_ = false;
+    std::string backupPath_;
 };
 
 }  // namespace tarn

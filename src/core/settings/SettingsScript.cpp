@@ -66,6 +66,19 @@ std::vector<std::string> SettingsScript::Lines() {
     return lines;
 }
 
+std::vector<std::pair<std::string, std::string>> SettingsScript::LabelledValues() {
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const auto& [name, row] : NamedRows()) {
+        std::string label = row.label;
+        if (!row.caption.empty()) {
+            label = row.caption + " " + row.column;
+            std::erase(label, '&');
+        }
+        values.emplace_back(label, Trimmed(row.ShownText()));
+    }
+    return values;
+}
+
 bool SettingsScript::Apply(std::string_view assignment, std::string& why) {
     const std::size_t equals = assignment.find('=');
     if (equals == std::string_view::npos) {

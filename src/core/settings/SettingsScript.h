@@ -26,6 +26,10 @@ public:
     // (or tone) as its edit shows it.
     std::vector<std::string> Lines();
 
+    // Each setting that has a value in the image by its dialog label ("Dual Watch"; an LED edit by its
+    // caption and column, "Emg. LED COLOR Red") with the text it shows, in dialog order.
+    std::vector<std::pair<std::string, std::string>> LabelledValues();
+
     // Applies "section.name=value" as a user would in the dialog. A value equal to the one shown is accepted
     // whatever the row's state. A number must be written as its edit would show it (a frequency as any
     // decimal number of that value: 162.55 for 162.55000); a tone as its list shows it. Returns false, with the

@@ -31,6 +31,9 @@ public:
     virtual Answer AskYesNoCancel(const std::string& text, MessageIcon icon) = 0;
     // Returns Ok or Cancel.
     virtual Answer AskOkCancel(const std::string& text, MessageIcon icon) = 0;
+    // Before a write into the radio: `summary` lists what the write changes. Returns Ok (write) or Cancel.
+    // Front ends without a dialog of their own ask Ok/Cancel.
+    virtual Answer ConfirmWrite(const std::string& summary) { return AskOkCancel(summary, MessageIcon::Question); }
     // The chosen full path, or nothing when the user cancelled.
     virtual std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) = 0;

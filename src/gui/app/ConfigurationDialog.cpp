@@ -53,9 +53,12 @@ ConfigurationDialog::ConfigurationDialog(const ProgramSettings& settings,
       settings_(settings),
       unitBox_(new QCheckBox(QStringLiteral("&KLU-40"), Body())),
       portBox_(new CEnterComboBox(Body())),
+      traceBox_(new QCheckBox(QStringLiteral("Write serial &trace"), Body())),
       ok_(new QPushButton(QStringLiteral("OK"), Body())) {
     setWindowTitle(QStringLiteral("Configuration"));
     unitBox_->setChecked(settings.portType == PortType::InterfaceUnit);
+    traceBox_->setChecked(settings.serialTrace);
+    traceBox_->setToolTip(QStringLiteral("Every byte on the serial line goes into TarnTrace.txt beside TarnWin.ini"));
 
     portBox_->setEditable(true);
     portBox_->setInsertPolicy(QComboBox::NoInsert);
@@ -91,6 +94,8 @@ ConfigurationDialog::ConfigurationDialog(const ProgramSettings& settings,
     fields->addSpacing(8);
     fields->addWidget(label);
     fields->addWidget(portBox_);
+    fields->addSpacing(8);
+    fields->addWidget(traceBox_);
     fields->addStretch();
     auto* layout = new QHBoxLayout(Body());
     layout->addLayout(fields, 1);
@@ -100,6 +105,7 @@ ConfigurationDialog::ConfigurationDialog(const ProgramSettings& settings,
 ProgramSettings ConfigurationDialog::Result() const {
     ProgramSettings result = settings_;
     result.portType = unitBox_->isChecked() ? PortType::InterfaceUnit : PortType::ComPort;
+    result.serialTrace = traceBox_->isChecked();
     const int index = portBox_->currentIndex();
     const bool typed = index < 0 || portBox_->currentText() != portBox_->itemText(index);
     if (typed) {

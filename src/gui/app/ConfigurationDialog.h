@@ -35,12 +35,14 @@ public:
 
     QCheckBox* InterfaceUnitBox() const { return unitBox_; }
     CEnterComboBox* PortBox() const { return portBox_; }
+    QCheckBox* TraceBox() const { return traceBox_; }
     QPushButton* OkButton() const { return ok_; }
 
 private:
     ProgramSettings settings_;
     QCheckBox* unitBox_;
     CEnterComboBox* portBox_;
+    QCheckBox* traceBox_;
     QPushButton* ok_;
 };
 

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/AppStrings.h"
 #include "app/StringText.h"
@@ -72,6 +73,24 @@ Answer GuiPrompter::AskYesNoCancel(const std::string& text, MessageIcon icon) {
 
 Answer GuiPrompter::AskOkCancel(const std::string& text, MessageIcon icon) {
     return Run(parent_, text, icon, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+}
+
+Answer GuiPrompter::ConfirmWrite(const std::string& summary) {
+    constexpr int kShownLines = 30;
+    const QString text = ToDisplayText(summary);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QMessageBox box(QMessageBox::Question, ProgramTitle(), text, {}, parent_);
+    if (lines.size() > kShownLines) {
+        // A long list scrolls in the details instead of growing the box past the screen.
+        box.setText(lines.mid(0, kShownLines).join(QLatin1Char('\n')) + QStringLiteral("\n... (Show Details lists all)"));
+        box.setDetailedText(text);
+    }
+    QPushButton* write = box.addButton(QStringLiteral("&Write"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == write ? Answer::Ok : Answer::Cancel;
 }
 
 std::optional<std::string> GuiPrompter::ChooseFileToOpen(const FileDialogRequest& request) {

@@ -11,6 +11,7 @@ const QString kComPort = QStringLiteral("Initialize/COM_PORT");
 const QString kPortName = QStringLiteral("Initialize/PORT_NAME");
 const QString kWidth = QStringLiteral("Initialize/CX");
 const QString kHeight = QStringLiteral("Initialize/CY");
+const QString kSerialTrace = QStringLiteral("Initialize/SERIAL_TRACE");
 
 QString ItemKey(int i) { return QStringLiteral("ITEM/ITEM%1").arg(i); }
 QString RecentKey(std::size_t i) { return QStringLiteral("Recent File List/File%1").arg(i + 1); }
@@ -35,6 +36,7 @@ ProgramSettings IniConfig::ReadAtStart() {
     for (int i = 0; i < kItemCount; ++i) s.itemVisible[i] = CorrectItemFlag(ReadInt(ItemKey(i), 1));
     s.windowWidth = CorrectWindowWidth(ReadInt(kWidth, kMinWindowWidth));
     s.windowHeight = CorrectWindowHeight(ReadInt(kHeight, kMinWindowHeight));
+    s.serialTrace = ReadInt(kSerialTrace, 0) != 0;
     WritePort(s);
     WriteItems(s);
     return s;
@@ -56,6 +58,7 @@ void IniConfig::WritePort(const ProgramSettings& s) {
     } else {
         settings_.setValue(kPortName, QString::fromStdString(s.portName));
     }
+    settings_.setValue(kSerialTrace, s.serialTrace ? 1 : 0);
     settings_.sync();
 }
 

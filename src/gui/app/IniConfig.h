@@ -21,6 +21,7 @@ public:
     ProgramSettings ReadAtStart();
     RecentFileList ReadRecentFiles();
 
+    // What Configure sets: the port and the serial trace choice.
     void WritePort(const ProgramSettings& settings);
     void WriteItems(const ProgramSettings& settings);
     void WriteWindowSize(int width, int height);

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
@@ -19,6 +21,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 #include "align/AlignCommand.h"
 #include "app/AppContext.h"
@@ -37,6 +40,7 @@
 #include "app/VisibleDialog.h"
 #include "app/TransferCommand.h"
 #include "app/UndoMenuTexts.h"
+#include "app/UserDataFolder.h"
 #include "app/WindowPlacement.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/ChannelView.h"
@@ -194,6 +198,8 @@ void MainWindow::CreateMenus() {
     QMenu* radioMenu = menuBar()->addMenu(QStringLiteral("&Radio"));
     AddCommand(radioMenu, kUpload, QStringLiteral("&Upload"), &MainWindow::OnUpload);
     AddCommand(radioMenu, kDownload, QStringLiteral("&Download"), &MainWindow::OnDownload);
+    radioMenu->addSeparator();
+    AddCommand(radioMenu, kOpenBackupFolder, QStringLiteral("Open &Backup Folder"), &MainWindow::OnOpenBackupFolder);
 
     QMenu* alignMenu = menuBar()->addMenu(QStringLiteral("&Alignment"));
     AddCommand(alignMenu, kAlign, QStringLiteral("&Align..."), &MainWindow::OnAlign);
@@ -378,7 +384,9 @@ void MainWindow::OnConfigure() {
         app_.settings.portType = chosen.portType;
         app_.settings.comPort = chosen.comPort;
         app_.settings.portName = chosen.portName;
+        app_.settings.serialTrace = chosen.serialTrace;
         app_.ini.WritePort(app_.settings);
+        app_.ApplyTraceChoice();
         app_.port.Apply(app_.settings, app_.prompter);
     }
     Refresh(2);
@@ -402,6 +410,14 @@ void MainWindow::OnVfoHome() {
 void MainWindow::OnUpload() { RunTransfer(TransferOperation::Upload); }
 void MainWindow::OnDownload() { RunTransfer(TransferOperation::Download); }
 
+void MainWindow::OnOpenBackupFolder() {
+    // The folder exists before the first backup too, so the file manager always has something to show.
+    const QString folder = QString::fromStdString(BackupFolder());
+    if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
+        app_.prompter.Tell("The backup folder cannot be opened: " + folder.toStdString(), MessageIcon::Exclamation);
+    }
+}
+
 void MainWindow::OnAlign() {
     RunAlignCommand(app_.document, app_.port, app_.settings, app_.maintenanceMode, app_.prompter, this,
                     [this] { Refresh(1); });
@@ -409,7 +425,9 @@ void MainWindow::OnAlign() {
 
 void MainWindow::RunTransfer(TransferOperation operation) {
     TransferCommand command(operation, app_.document, app_.port, app_.settings, app_.maintenanceMode);
-    CAccessGauge gauge(command.Request(), command.Port(), command.WorkImage(), app_.prompter, this);
+    TransferRequest request = command.Request();
+    request.trace = app_.trace;
+    CAccessGauge gauge(request, command.Port(), command.WorkImage(), app_.prompter, this);
     const bool cancelled = gauge.exec() != QDialog::Accepted;
     command.Finish({cancelled, gauge.Job().ImageReplaced(), gauge.Job().RadioInAlignMode()});
     Refresh(1);

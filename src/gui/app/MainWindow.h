@@ -91,6 +91,7 @@ private:
     void OnVfoHome();
     void OnUpload();
     void OnDownload();
+    void OnOpenBackupFolder();
     // Upload or Download: the port for the run, the model encoded, the progress window, then the
     // outcome taken into the document and the whole view refreshed.
     void RunTransfer(TransferOperation operation);

@@ -32,6 +32,8 @@ int RunTarn(QApplication& application) {
         std::cerr << "tarn: --port takes COMn or a device path, not " << *options.port << '\n';
         return 2;
     }
+    if (options.trace) app.tracePathForRun = *options.trace;
+    app.ApplyTraceChoice();
     if (options.askMaintenancePassword) app.maintenanceMode = AskMaintenancePassword();
     app.printerName = QPrinterInfo::defaultPrinterName().toStdString();
     if (!OpenStartDocument(app, options.fileToOpen)) return 1;

@@ -59,6 +59,10 @@ Answer WorkerPrompter::AskOkCancel(const std::string& text, MessageIcon icon) {
     return OnUiThread<Answer>([text, icon](Prompter& p) { return p.AskOkCancel(text, icon); }, Answer::Cancel);
 }
 
+Answer WorkerPrompter::ConfirmWrite(const std::string& summary) {
+    return OnUiThread<Answer>([summary](Prompter& p) { return p.ConfirmWrite(summary); }, Answer::Cancel);
+}
+
 std::optional<std::string> WorkerPrompter::ChooseFileToOpen(const FileDialogRequest& request) {
     return OnUiThread<std::optional<std::string>>([request](Prompter& p) { return p.ChooseFileToOpen(request); },
                                                   std::nullopt);

@@ -21,6 +21,7 @@ public:
     Answer AskYesNo(const std::string& text, MessageIcon icon) override;
     Answer AskYesNoCancel(const std::string& text, MessageIcon icon) override;
     Answer AskOkCancel(const std::string& text, MessageIcon icon) override;
+    Answer ConfirmWrite(const std::string& summary) override;
     std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
 
