@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <random>
 #include <thread>
 
