@@ -26,6 +26,7 @@ const char* const kSimUsage =
     "  --overrun             send the last read block full even when less is left\n"
     "  --length B:L          read block B carries the length byte L\n"
     "  --bad-checksum B      read block B carries a wrong checksum\n"
+    "  --garbage B          three bytes of line noise (0xFF) before read block B\n"
     "  --cut B:K             read block B stops after its first K bytes\n"
     "  --hangup B:K          read block B stops after K bytes and, once the program has read them, the\n"
     "                        radio hangs up (0:0: instead of answering the request)\n"
@@ -86,6 +87,7 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
         else if (arg == "--block-size") ok = ParseInt(value, 10, o.blockSize) && o.blockSize >= 1 && o.blockSize <= 253;
         else if (arg == "--length") ok = ParseNumbers(value, {&o.lengthBlock, &o.lengthValue}) && o.lengthValue <= 255;
         else if (arg == "--bad-checksum") ok = ParseInt(value, 10, o.badChecksumBlock);
+        else if (arg == "--garbage") ok = ParseInt(value, 10, o.garbageBlock);
         else if (arg == "--cut") ok = ParseNumbers(value, {&o.cut.block, &o.cut.bytes});
         else if (arg == "--hangup") ok = ParseNumbers(value, {&o.hangup.block, &o.hangup.bytes});
         else if (arg == "--pause") ok = ParseNumbers(value, {&o.pause.block, &o.pause.bytes, &o.pause.ms});

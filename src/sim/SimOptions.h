@@ -48,6 +48,7 @@ struct SimOptions {
     int lengthBlock = -1;
     int lengthValue = 0;
     int badChecksumBlock = -1;
+    int garbageBlock = -1;  // line noise (three 0xFF bytes) goes out before this read block
     BlockCut cut;
     BlockCut hangup;  // the radio hangs up once the program has read the block's first bytes
     BlockPause pause;

@@ -139,6 +139,7 @@ void VirtualRadio::SendImage() {
     for (int n = 0; n < blocks; ++n) {
         const auto block = ReadBlock(n);
         const auto head = [&block](int bytes) { return block.begin() + std::min<long>(bytes, static_cast<long>(block.size())); };
+        if (n == options_.garbageBlock) line_.Send({0xFF, 0xFF, 0xFF});
         if (n == options_.cut.block || n == options_.hangup.block) {
             const bool hangUp = n == options_.hangup.block;
             line_.Send({block.begin(), head(hangUp ? options_.hangup.bytes : options_.cut.bytes)});

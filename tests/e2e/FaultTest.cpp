@@ -1,5 +1,11 @@
 // Every way a transfer can fail ends with its message, leaves the image as it was and is told once.
 #include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
 
 #include "SimHarness.h"
 
@@ -27,6 +33,28 @@ Bytes WrittenWithEcho(std::size_t index, bool lost) {
     sent.back() = static_cast<std::uint8_t>(sent.back() - byte + echo);
     return sent;
 }
+using Clock = std::chrono::steady_clock;
+
+// Every job and command ends this soon after its fault, however it ends.
+constexpr auto kFaultEndsWithin = std::chrono::seconds(10);
+
+// The fault matrix's table, printed by the test: what was done, how it ended and how long it took.
+class OutcomeTable {
+public:
+    void Add(const std::string& run, const std::vector<std::string>& faults, const std::string& outcome,
+             Clock::duration took) {
+        std::string joined;
+        for (const std::string& f : faults) joined += f + ' ';
+        std::string flat = outcome;
+        for (char& c : flat) c = (c == '\r' || c == '\n') ? ' ' : c;
+        rows_ << std::left << std::setw(22) << run << std::setw(34) << joined << std::setw(7)
+              << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << flat << '\n';
+    }
+    ~OutcomeTable() { std::cout << "run                   faults                            ms     outcome\n" << rows_.str(); }
+
+private:
+    std::ostringstream rows_;
+};
 
 // Jobs stopped by the radio or a cancel: nothing saved, no alignment mode, the image kept, the end told.
 TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
@@ -40,6 +68,7 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         CloneImage image;
         Bytes sent;                   // what the program sends, when checked
         const char* cancelAt = nullptr;  // cancel once the radio logs this
+        const char* vanishAt = nullptr;  // the radio is gone once it logs this
     };
     const Case cases[] = {
         // Block 1 of a read cut after K of its bytes: type, L = 0x82, number, 128 data bytes, checksum.
@@ -67,6 +96,8 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         // a last block that runs past the end of the image (100 bytes where 96 are left): neither taken nor answered
         {Op::Upload, {"--block-size", "100", "--overrun"}, {comm}, program, Read(40)},
         {Op::Upload, {"--model-id", "0003"}, {mismatch}, program, {}},
+        // Line noise where the next block should start reads as a block length no block has.
+        {Op::Upload, {"--garbage", "3"}, {comm}, program, Read(3)},
         // The hardware bits are checked after the read: nothing more is sent, the firmware bytes are taken.
         {Op::Download, {"--hardware-bits", "5"}, {mismatch}, taken, Read(32)},
         {Op::AlignEntry, {"--hardware-bits", "5"}, {mismatch}, taken, Read(32)},
@@ -90,17 +121,30 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         {Op::Download, {"--baud-timing"}, {}, taken, Written(3 * 132), "write block 2 started"},
         {Op::Download, {"--ignore-block", "2"}, {comm}, taken, {}, "write block 2 received"},
         {Op::AlignEntry, {"--power-cycle", "2000"}, {}, merged, {}, "alignment requested"},
+        // The cable pulled out in the middle of a read block and while a written block waits for its answer.
+        {Op::Upload, {"--pause", "3:20:5000"}, {comm}, program, {}, nullptr, "read block 3 paused"},
+        {Op::Download, {"--late-ack", "2:5000"}, {comm}, taken, {}, nullptr, "write block 2 answered late"},
     };
+    const char* operations[] = {"job upload", "job download", "job alignment entry"};
+    OutcomeTable table;
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.op) << ' ' << c.options.front() << ' ' << c.options.back()
                                         << (c.cancelAt ? " cancelled" : ""));
         SimRadio radio(c.options);
+        const auto start = Clock::now();
         RunningJob job({c.op, radio.Port()}, program);
         if (c.cancelAt) {
             ASSERT_TRUE(radio.WaitForNote(c.cancelAt));
             job.Cancel();
         }
+        if (c.vanishAt) {
+            ASSERT_TRUE(radio.WaitForNote(c.vanishAt));
+            radio.Vanish();
+        }
         const JobOutcome out = job.Finish();
+        const auto took = Clock::now() - start;
+        table.Add(operations[int(c.op)], c.options, out.messages.empty() ? "(cancelled)" : out.messages[0], took);
+        EXPECT_LT(took, kFaultEndsWithin);
         EXPECT_FALSE(out.succeeded);
         EXPECT_FALSE(out.imageReplaced);
         EXPECT_FALSE(out.radioInAlignMode);
@@ -110,6 +154,76 @@ TEST(JobFaults, StopWithTheirMessageAndWithoutHarm) {
         EXPECT_TRUE(radio.Saved().empty());
         if (!c.sent.empty()) {
             EXPECT_EQ(Tagged(radio.Log(), 'P'), c.sent);
+        }
+    }
+}
+
+// tarn-cli against the same faults: its message, exit status 1, the file it was given untouched, and Ctrl+C
+// honoured at every wait.
+TEST(CliFaults, StopWithTheirMessageAndLeaveTheFileAsItWas) {
+    const std::string comm = "Communication Error", mismatch = "Hardware configuration mismatched!";
+    struct Case {
+        const char* command;  // "upload" into an existing file, or "download" from one
+        std::vector<std::string> options;
+        std::string message;  // what the output holds
+        const char* interruptAt = nullptr;  // Ctrl+C once the radio logs this
+        const char* vanishAt = nullptr;     // the radio is gone once it logs this
+    };
+    const Case cases[] = {
+        {"upload", {"--cut", "1:0"}, "Timeout 4"},
+        {"upload", {"--cut", "2:3"}, "Timeout 7"},
+        {"upload", {"--bad-checksum", "2"}, "BCC Error"},
+        {"upload", {"--length", "1:0"}, comm},
+        {"upload", {"--block-size", "141"}, comm},
+        {"upload", {"--block-size", "100", "--overrun"}, comm},
+        {"upload", {"--garbage", "3"}, comm},
+        {"upload", {"--hangup", "1:100"}, comm},
+        {"upload", {"--model-id", "0003"}, mismatch},
+        {"download", {"--hardware-bits", "5"}, mismatch},
+        {"download", {"--reject-block", "2"}, "BCC Error"},
+        {"download", {"--ignore-block", "2"}, "Timeout 4"},
+        {"download", {"--hangup-write", "2"}, comm},
+        {"upload", {"--pause", "3:20:5000"}, comm, nullptr, "read block 3 paused"},
+        {"download", {"--late-ack", "2:5000"}, comm, nullptr, "write block 2 answered late"},
+        {"upload", {"--power-cycle", "600000"}, "cancelled", "switched off"},
+        {"upload", {"--baud-timing", "--pause", "3:0:0"}, "cancelled", "read block 3 paused"},
+        {"download", {"--late-ack", "2:50"}, "cancelled", "write block 2 answered late"},
+        // A cancel while a written block waits for its answer leaves the radio's state unknown: told.
+        {"download", {"--ignore-block", "2"}, comm, "write block 2 received"},
+    };
+    TempDir dir;
+    const std::string file = dir.File("kept.trn");
+    const Bytes kept = ImageFileBytes(ProgramImage());
+    OutcomeTable table;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.command << ' ' << c.options[0]);
+        WriteBytes(file, kept);
+        SimRadio radio(c.options);
+        const auto start = Clock::now();
+        // A download writes without asking and keeps no backup here: the faults are what is tried.
+        std::vector<std::string> args{c.command, "--port", radio.Port(), file};
+        if (std::string_view(c.command) == "download") args.insert(args.begin() + 3, {"--yes", "--no-backup"});
+        const CliRun run = RunCli(args, [&](pid_t pid) {
+            if (c.interruptAt) {
+                ASSERT_TRUE(radio.WaitForNote(c.interruptAt));
+                kill(pid, SIGINT);
+            }
+            if (c.vanishAt) {
+                ASSERT_TRUE(radio.WaitForNote(c.vanishAt));
+                radio.Vanish();
+            }
+        });
+        const auto took = Clock::now() - start;
+        const std::string last = run.output.substr(run.output.find_last_of('\n', run.output.size() - 2) + 1);
+        table.Add(std::string("tarn-cli ") + c.command, c.options, std::to_string(run.status) + " " + last, took);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
+        EXPECT_EQ(ReadBytes(file), kept);
+        EXPECT_LT(took, kFaultEndsWithin);
+        const bool radioGone = c.vanishAt || c.options[0].starts_with("--hangup");
+        if (!radioGone) {  // the port is free for the next program
+            ClonePort next;
+            EXPECT_TRUE(next.Open({radio.Port(), {}}));
         }
     }
 }

@@ -66,8 +66,15 @@ SimRadio::SimRadio(const std::vector<std::string>& options, const CloneImage& me
 }
 
 SimRadio::~SimRadio() {
+    if (pid_ < 0) return;
     kill(pid_, SIGTERM);
     waitpid(pid_, nullptr, 0);
+}
+
+void SimRadio::Vanish() {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
 }
 
 std::vector<LogEntry> SimRadio::Log() const {

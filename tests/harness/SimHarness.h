@@ -48,6 +48,8 @@ public:
     bool WaitForNote(const std::string& text) const;
     // The image file the radio saved after a write; empty when it saved nothing.
     Bytes Saved() const { return ReadBytes(dir_.File("radio-out.trn")); }
+    // The radio is gone at once, as a cable pulled out: the process is killed and its terminal closes.
+    void Vanish();
 
 private:
     TempDir dir_;

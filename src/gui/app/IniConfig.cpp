@@ -19,7 +19,11 @@ QString RecentKey(std::size_t i) { return QStringLiteral("Recent File List/File%
 }  // namespace
 
 IniConfig::IniConfig(const QString& directory)
-    : settings_(QDir(directory).filePath(QString::fromLatin1(kFileName)), QSettings::IniFormat) {}
+    : settings_(QDir(directory).filePath(QString::fromLatin1(kFileName)), QSettings::IniFormat) {
+    // Each sync writes a whole new file and renames it over the old one, so a program killed while it
+    // writes leaves the previous settings whole; a folder that takes no new file keeps its settings unsaved.
+    settings_.setAtomicSyncRequired(true);
+}
 
 long IniConfig::ReadInt(const QString& key, long fallback) {
     if (!settings_.contains(key)) return fallback;
