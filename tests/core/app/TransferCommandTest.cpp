@@ -44,13 +44,6 @@ protected:
     PortHolder ports_;
 };
 
-TEST_F(TransferCommandTest, StartDescribesTheRun) {
-    TransferCommand command(Op::Download, document_, ports_, settings_, true);
-    const TransferRequest& r = command.Request();
-    EXPECT_EQ(std::tie(r.operation, r.portName, r.maintenance, r.modified),
-              std::tuple(Op::Download, "/dev/tarn-test-port", true, true));
-}
-
 // How each run's end settles the document: its image, model, path and Modified flag.
 TEST_F(TransferCommandTest, FinishSettlesTheDocument) {
     struct Case {

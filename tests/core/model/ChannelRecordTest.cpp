@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/support/ChannelSummary.h"
 #include "model/ChannelFieldTexts.h"
 #include "model/ChannelTable.h"
 #include "model/DefaultImage.h"
@@ -40,12 +41,7 @@ protected:
     DocumentContent content;
 };
 
-// The decoded fields as the channel grid shows them.
-std::string Shown(const ChannelEntry& d) {
-    return TagText(d) + "|" + ModeText(d) + FrequencyText(d.RxFrequency) + FrequencyText(d.TxFrequency) + ShiftText(d) +
-           FrequencyText(d.ShiftOffset) + "|" + ToneTypeText(d) + CtcssText(d) + DcsText(d) + "|" + PowerText(d) +
-           StepText(d) + WidthText(d) + ClockShiftText(d) + FlagText(d.TagDisplay) + FlagText(d.Scan);
-}
+using test::ChannelSummary;
 
 TEST_F(ChannelRecordTest, EncodesEachFieldInItsBitsAndDecodesItBack) {
     content.Settings.GrayExpansion = 1;
@@ -73,7 +69,7 @@ TEST_F(ChannelRecordTest, EncodesEachFieldInItsBitsAndDecodesItBack) {
            "        |AM120.00000118.00000Split  0.00000|----- 67.0023|LO25kWv--"}}) {
         Encode(entry, kMr1);
         EXPECT_EQ(Record(kMr1), record) << shown;
-        EXPECT_EQ(Shown(Decode(kMr1)), shown);
+        EXPECT_EQ(ChannelSummary(Decode(kMr1)), shown);
     }
 }
 
@@ -84,7 +80,7 @@ TEST_F(ChannelRecordTest, AnErasedRecordBecomesTheAirVfoAt118MhzInTheImage) {
     SetRecord(kMr2, erased);
     const ChannelEntry d = Decode(kMr2);
     EXPECT_EQ(Record(kMr2), (Bytes{0x1D, 0xC0, 0x61, 0x07, 5, 0, 10, 11, 12, 64, 64, 64, 64, 64, 0x49, 0xC0, 0, 0}));
-    EXPECT_EQ(std::tuple(Shown(d), d.RxUnit),
+    EXPECT_EQ(std::tuple(ChannelSummary(d), d.RxUnit),
               std::tuple("ABC     |AM118.00000  0.00000Simplex  0.00000|CTCSS 79.7023|HI25kW---", 1u));
     // Weather and business records are rewritten too; the VFO/HOME records are not.
     SetRecord(kWx1, erased);

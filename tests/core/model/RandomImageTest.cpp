@@ -1,10 +1,9 @@
-// Images with any content at all decode and encode without a fault; the sanitizer build runs this too.
+// Images with any content at all decode and encode without a fault (the sanitizer build runs this too), and
+// settle after one round. Showing and listing what they decode to is the image-file fuzz target's.
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "model/ChannelFieldTexts.h"
-#include "model/IdentityValues.h"
 #include "model/ImageCodec.h"
 #include "model/VfoRecord.h"
 
@@ -21,31 +20,17 @@ void FillRandom(CloneImage& image, std::mt19937& random, int round) {
     }
 }
 
-std::size_t ShowAll(const ChannelEntry& e) {
-    return TagText(e).size() + FrequencyText(e.RxFrequency).size() + FrequencyText(e.TxFrequency).size() +
-           FrequencyText(e.ShiftOffset).size() + ModeText(e).size() + StepText(e).size() + WidthText(e).size() +
-           ToneTypeText(e).size() + CtcssText(e).size() + DcsText(e).size() + PowerText(e).size() +
-           ShiftText(e).size() + ClockShiftText(e).size() + FlagText(e.Scan).size();
-}
-
 TEST(RandomImages, DecodeAndEncodeSafelyAndSettleAfterOneRound) {
     std::mt19937 random(20261206);
     DocumentContent content;
     for (int round = 0; round < kImages; ++round) {
         FillRandom(content.Image, random, round);
         DecodeImage(content);
-        std::size_t shown = 0;
-        for (const ChannelEntry& e : content.Channels.Entries) shown += ShowAll(e);
-        EXPECT_GT(shown, 0u);
         for (VfoPage page : {VfoPage::Home, VfoPage::Air, VfoPage::VhfExpansion, VfoPage::FmRadio}) {
             VfoRecord record(page);
             record.Decode(content.Image, content.Bands());
-            shown += ShowAll(record.Entry);
             record.Encode(content.Image, content.Bands());
         }
-        EXPECT_FALSE(FirmwareVersionText(content.Image).empty());
-        EXPECT_EQ(SerialNumberText(content.Image).size(), 8u);
-
         EncodeImage(content);
         // A channel classified just below a band edge and rounded onto it is moved into the other band by
         // the next decode; after that the model and the image agree.
@@ -54,9 +39,7 @@ TEST(RandomImages, DecodeAndEncodeSafelyAndSettleAfterOneRound) {
         const CloneImage settled = content.Image;
         DecodeImage(content);
         EncodeImage(content);
-        for (std::size_t i = 0; i < kImageSize; ++i) {
-            ASSERT_EQ(content.Image[i], settled[i]) << "round " << round << " byte " << i;
-        }
+        ASSERT_EQ(content.Image, settled) << "round " << round;
     }
 }
 

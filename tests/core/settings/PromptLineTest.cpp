@@ -39,7 +39,6 @@ TEST(PromptLine, KeepsThePromptForAMissingTextAndBlanksBothPanesForIdZero) {
     EXPECT_EQ(line.Show(0), 4599u);
     EXPECT_EQ(line.Panes().firstLine, " ");
     EXPECT_EQ(line.Panes().hint, " ");
-    EXPECT_EQ(LoadString(kStrKeyOperation), "[ Key Operation ]");
 }
 
 // Every control of both editors shows its own prompt; a misplaced table entry would hide some of them.

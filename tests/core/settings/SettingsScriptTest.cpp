@@ -62,7 +62,8 @@ TEST_F(SettingsScriptTest, SetsEveryListedValueThatTheDialogLetsTheUserChoose) {
     EXPECT_TRUE(document.Modified());
 }
 
-// A refused assignment says which setting and why, and changes nothing.
+// A refused assignment says which setting and why, and changes nothing: one row per reason; which rows a
+// dialog hides or disables, and which values it takes, are the editors' own tests.
 TEST_F(SettingsScriptTest, RefusesWhatTheDialogWouldNotAllowAndChangesNothing) {
     SettingsScript script(document, false);
     const auto before = script.Lines();
@@ -70,20 +71,16 @@ TEST_F(SettingsScriptTest, RefusesWhatTheDialogWouldNotAllowAndChangesNothing) {
         std::string_view assignment, why;
     } cases[] = {
         {"system.gray_expansion=Enable", "maintenance mode"},
-        {"system.weather_band=Disable", "maintenance mode"},
         {"system.vfo_band=Exp", "not one of: Air, FM Radio"},
         {"common.bclo=On", "BRS Mode TX"},
         {"common.range_beep=Off", "does not show it"},
         {"common.lamp_mode=on", "not one of: Off, Continue, Key on"},
         {"common.tx_led_color_red=256", "it would show 255"},
         {"common.temperature_offset=1", "it would show 1.0"},
-        {"common.temp_check_data=5x", "it would show 5"},
         {"common.mon_key=MON", "no such setting"},
-        {"lamp_mode=Off", "no such setting"},
         {"common.lamp_mode", "section.name=value"},
         {"vhf_expansion.receive_frequency=150", "Gray Expansion is Enable"},
         {"air.receive_frequency=150", "not a frequency this page takes"},
-        {"air.receive_frequency=1e2", "not a frequency this page takes"},
         {"air.transmit_frequency=118", "does not let it be changed"},
         {"air.wide_narrow=Narrow", "does not show it"},
     };
@@ -101,30 +98,25 @@ TEST_F(SettingsScriptTest, RefusesWhatTheDialogWouldNotAllowAndChangesNothing) {
     EXPECT_TRUE(script.Apply("common.bclo=Off", why)) << why;
 }
 
-// The VFO & HOME records are set through the pages' rules: HOME follows the band typed, a value the
-// edit would show otherwise is refused, and OK writes the records.
-TEST_F(SettingsScriptTest, SetsTheVfoAndHomeRecordsThroughThePagesRules) {
+// The VFO & HOME records are set through the pages' editors, a value the edit would show otherwise is refused,
+// and OK writes the records.
+TEST_F(SettingsScriptTest, SetsTheVfoAndHomeRecordsThroughThePagesEditors) {
     document.Settings().GrayExpansion = 1;
-    document.Settings().WeatherBand = 1;
     document.Settings().Encode(document.Image());
     SettingsScript script(document, false);
     std::string why;
-    for (const char* assignment : {"home.receive_frequency=162.55", "fm_radio.receive_frequency=98.1",
-                                   "vhf_expansion.receive_frequency=146", "vhf_expansion.rpt_shift=+",
+    for (const char* assignment : {"fm_radio.receive_frequency=98.1", "vhf_expansion.rpt_shift=+",
                                    "vhf_expansion.shift_frequency=0.6", "vhf_expansion.sub_audio_type=CTCSS",
                                    "vhf_expansion.ctcss_dcs_enc_dec=88.5"}) {
         EXPECT_TRUE(script.Apply(assignment, why)) << why;
     }
-    EXPECT_EQ(Line(script, "home.mode"), "home.mode=WX");
-    EXPECT_EQ(Line(script, "home.receive_frequency"), "home.receive_frequency=162.55000");
     EXPECT_FALSE(script.Apply("vhf_expansion.shift_frequency=12", why));
     EXPECT_NE(why.find("it would show 9.95000"), std::string::npos) << why;
-    EXPECT_FALSE(script.Apply("vhf_expansion.ctcss_dcs_enc_dec=88.4", why));
     script.Ok();
     EXPECT_TRUE(document.Modified());
     const auto lines = SettingsScript(document, false).Lines();
     for (const char* line : {"fm_radio.receive_frequency=98.10000", "vhf_expansion.shift_frequency=0.60000",
-                             "vhf_expansion.ctcss_dcs_enc_dec=88.5", "home.mode=WX"}) {
+                             "vhf_expansion.ctcss_dcs_enc_dec=88.5"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
     }
 }

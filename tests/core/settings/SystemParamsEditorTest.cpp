@@ -37,7 +37,6 @@ TEST_F(SystemParamsEditorTest, ShowsTheLastSevenRowsOnlyInMaintenanceMode) {
         const auto rows = SystemParamsEditor(document, maintenance).Rows();
         ASSERT_EQ(rows.size(), 13u);
         for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i].visible, maintenance || i < 6) << i;
-        EXPECT_EQ(rows[8].label, "Gray Expansion");
     }
 }
 
@@ -122,9 +121,9 @@ TEST_F(SystemParamsEditorTest, CancelRestoresTheSettingsAndTheModifiedFlag) {
     ASSERT_TRUE(document.Modified());
     editor.Cancel();
     EXPECT_FALSE(document.Modified());
-    EXPECT_EQ(document.Settings().AnlStatus, before.AnlStatus);
-    EXPECT_EQ(document.Settings().GrayExpansion, before.GrayExpansion);
-    EXPECT_EQ(document.Settings().VfoBand, before.VfoBand);
+    const SystemSettings& after = document.Settings();
+    EXPECT_EQ(std::tie(after.AnlStatus, after.GrayExpansion, after.VfoBand),
+              std::tie(before.AnlStatus, before.GrayExpansion, before.VfoBand));
     EXPECT_EQ(document.Image(), image);
 }
 
