@@ -48,30 +48,32 @@ bool Lists(Document& document, const char* line) {
     return std::find(lines.begin(), lines.end(), std::string(line)) != lines.end();
 }
 
-// A change made by keys in the editor that `command` opens, and the listing lines it makes true.
+// A change made by keys in the editor that `command` opens, the prompt of the control it ends on, and the
+// listing lines it makes true.
 struct KeyEdit {
     int command;
     const char* undoText;
+    const char* prompt;
     std::function<void(QDialog*)> edit;
     std::vector<const char*> listed;
 };
 
 const KeyEdit kKeyEdits[] = {
-    {command::kSystem, "&Undo System Parameters",
+    {command::kSystem, "&Undo System Parameters", "Select ANL Status (Off/On)",
      [](QDialog* editor) {
          CEnterComboBox* anl = static_cast<CSystemParamDlg*>(editor)->Form()->List(2425);
          Focus(anl);
          QTest::keyClick(anl, Qt::Key_Down);  // ANL Status Off -> On
      },
      {"system.anl_status=On"}},
-    {command::kCommon, "&Undo Common",
+    {command::kCommon, "&Undo Common", "Edit Temperature Check Data (0-90 step 1)",
      [](QDialog* editor) {
          CUndoLockEdit* check = FrontPage(editor, static_cast<int>(CommonPage::MiscSetup))->Edit(4861);
          TypeInto(check, "150");
          QCOMPARE(check->text(), QStringLiteral("110"));  // the editor's correction is shown at once
      },
      {"common.temp_check_data=110"}},
-    {command::kVfoHome, "&Undo VFO && HOME",
+    {command::kVfoHome, "&Undo VFO && HOME", "Edit CTCSS/DCS Enc&Dec",
      [](QDialog* editor) {
          const SettingsForm* vhf = FrontPage(editor, 1);
          TypeInto(vhf->Edit(5071), "146.5");
@@ -105,7 +107,8 @@ private slots:
                 const CloneImage before = app->document.Image();
                 test::WhenDialogShows<CPromptDialog>([&k, ok](CPromptDialog* editor) {
                     k.edit(editor);
-                    QVERIFY(editor->isVisible() && !editor->Prompts()->FirstLine().isEmpty());
+                    QVERIFY(editor->isVisible());
+                    QCOMPARE(editor->Prompts()->FirstLine(), QString::fromLatin1(k.prompt));
                     const auto button = ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel;
                     QTest::mouseClick(editor->findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
                 });
