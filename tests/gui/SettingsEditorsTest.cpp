@@ -1,69 +1,32 @@
-// The System Parameters dialog, the Common and the VFO & HOME sheets as a user works them: keys, mouse, OK and Cancel,
-// and what reaches the image. The rules behind them are the core's and tested there.
-#include <QAbstractItemView>
-#include <QCheckBox>
+// The System Parameters dialog and the Common and VFO & HOME sheets as the main window's commands open them:
+// keys reach the core's editor, OK is one undoable step, Cancel leaves everything. The rules behind the rows
+// are the core's and tested there.
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <algorithm>
-#include <set>
+#include <functional>
+#include <utility>
 
 #include "GuiTestSupport.h"
 #include "app/CommandIds.h"
-#include "app/ConfigurationDialog.h"
+#include "channels/PickListDialog.h"
 #include "channels/UndoLockEdit.h"
-#include "settings/CommonSheet.h"
 #include "settings/EnterComboBox.h"
 #include "settings/PromptStatusBar.h"
+#include "settings/PtSheetS.h"
 #include "settings/SettingsForm.h"
+#include "settings/SettingsPage.h"
 #include "settings/SettingsScript.h"
 #include "settings/SystemParamDlg.h"
-#include "settings/VfoSheet.h"
-#include "channels/PickListDialog.h"
-#include "model/ChannelRecord.h"
-#include "model/VfoRecord.h"
 
 namespace tarn::gui {
 namespace {
 
-// The image bytes that differ between two images.
-std::set<std::size_t> ChangedBytes(const CloneImage& before, const CloneImage& after) {
-    std::set<std::size_t> changed;
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        if (before[i] != after[i]) changed.insert(i);
-    }
-    return changed;
-}
-
-void Show(QWidget* window) {
-    window->show();
-    QApplication::setActiveWindow(window);
-    QApplication::processEvents();
-}
-
 void Focus(QWidget* control) {
     control->setFocus();
     QApplication::processEvents();
-}
-
-// Chooses the list's item `text` with the mouse: a click opens the list, a click on the item picks it.
-void PickWithMouse(QComboBox* list, const QString& text) {
-    QTest::mouseClick(list, Qt::LeftButton);
-    QAbstractItemView* popup = list->view();
-    QTRY_VERIFY(popup->isVisible());
-    QTest::qWait(QApplication::doubleClickInterval() + 50);  // a release this soon after opening is ignored
-    const QPoint at = popup->visualRect(popup->model()->index(list->findText(text), 0)).center();
-    QTest::mouseMove(popup->viewport(), at);
-    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, at);
-    QTRY_VERIFY(!popup->isVisible());
-}
-
-// Whether the command line's listing of the document holds `line`: it must say what the dialogs showed.
-bool Lists(Document& document, const char* line) {
-    const auto lines = SettingsScript(document, true).Lines();
-    return std::find(lines.begin(), lines.end(), std::string(line)) != lines.end();
 }
 
 void TypeInto(CUndoLockEdit* edit, const char* keys) {
@@ -72,322 +35,120 @@ void TypeInto(CUndoLockEdit* edit, const char* keys) {
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
-// Stores `change` of a VFO or HOME record into the image, as a file would hold it.
-void StoreRecord(Document& document, VfoPage page, const std::function<void(ChannelEntry&)>& change) {
-    VfoRecord record(page);
-    record.Decode(document.Image(), document.Content().Bands());
-    change(record.Entry);
-    record.Encode(document.Image(), document.Content().Bands());
+// The form of the sheet's page at `index`, brought to the front.
+SettingsForm* FrontPage(QDialog* editor, int index) {
+    QTabWidget* tabs = qobject_cast<CPtSheetS*>(editor)->Tabs();
+    tabs->setCurrentIndex(index);
+    return static_cast<SettingsPage*>(tabs->currentWidget())->Form();
 }
 
-ChannelEntry RecordOf(Document& document, VfoPage page) {
-    VfoRecord record(page);
-    record.Decode(document.Image(), document.Content().Bands());
-    return record.Entry;
+// Whether the command line's listing of the document holds `line`: it must say what the editors showed.
+bool Lists(Document& document, const char* line) {
+    const auto lines = SettingsScript(document, true).Lines();
+    return std::find(lines.begin(), lines.end(), std::string(line)) != lines.end();
 }
 
-bool WithinRecord(const std::set<std::size_t>& bytes, VfoPage page) {
-    return std::all_of(bytes.begin(), bytes.end(), [&](std::size_t b) {
-        return b >= VfoRecordOffset(page) && b < VfoRecordOffset(page) + kChannelRecordSize;
-    });
-}
+// A change made by keys in the editor that `command` opens, the prompt of the control it ends on, and the
+// listing lines it makes true.
+struct KeyEdit {
+    int command;
+    const char* undoText;
+    const char* prompt;
+    std::function<void(QDialog*)> edit;
+    std::vector<const char*> listed;
+};
+
+const KeyEdit kKeyEdits[] = {
+    {command::kSystem, "&Undo System Parameters", "Select ANL Status (Off/On)",
+     [](QDialog* editor) {
+         CEnterComboBox* anl = static_cast<CSystemParamDlg*>(editor)->Form()->List(2425);
+         Focus(anl);
+         QTest::keyClick(anl, Qt::Key_Down);  // ANL Status Off -> On
+     },
+     {"system.anl_status=On"}},
+    {command::kCommon, "&Undo Common", "Edit Temperature Check Data (0-90 step 1)",
+     [](QDialog* editor) {
+         CUndoLockEdit* check = FrontPage(editor, static_cast<int>(CommonPage::MiscSetup))->Edit(4861);
+         TypeInto(check, "150");
+         QCOMPARE(check->text(), QStringLiteral("110"));  // the editor's correction is shown at once
+     },
+     {"common.temp_check_data=110"}},
+    {command::kVfoHome, "&Undo VFO && HOME", "Edit CTCSS/DCS Enc&Dec",
+     [](QDialog* editor) {
+         const SettingsForm* vhf = FrontPage(editor, 1);
+         TypeInto(vhf->Edit(5071), "146.5");
+         Focus(vhf->List(5086));
+         QTest::keyClick(vhf->List(5086), Qt::Key_Down);  // Sub Audio Type Off -> CTCSS
+         Focus(vhf->Edit(5074));  // the tone edit is not typed into: Enter opens the tone list
+         test::WhenDialogShows<CTonePickDlg>([](CTonePickDlg* pick) {
+             pick->List()->setCurrentRow(20);
+             pick->accept();
+         });
+         QTest::keyClick(vhf->Edit(5074), Qt::Key_Return);
+     },
+     {"vhf_expansion.receive_frequency=146.50000", "vhf_expansion.ctcss_dcs_enc_dec=131.8"}},
+};
 
 }  // namespace
 
 class SettingsEditorsTest : public QObject {
     Q_OBJECT
 private slots:
-    // The status line names the focused control's prompt and how to work it; a control without a text
-    // of its own leaves the prompt before it standing.
-    void StatusLineShowsTheFocusedControlsPrompt() {
-        auto app = workspace_.MakeApp();
-        CommonSheet sheet(app->document);
-        Show(&sheet);
-        sheet.Tabs()->setCurrentIndex(static_cast<int>(CommonPage::MiscSetup));
-        const SettingsForm* misc = sheet.PageForm(CommonPage::MiscSetup);
-        struct Case {
-            QWidget* control;
-            const char* first;
-            const char* hint;
-        };
-        const Case cases[] = {
-            {misc->List(4764), "Select Temperature Unit (F/C)", "<SELECT>"},
-            {misc->Edit(4862), "Edit Temperature Offset (-12.8 - 12.8 step 0.1)", "<ENTER>"},
-            {sheet.Buttons()->button(QDialogButtonBox::Ok), "Edit Temperature Offset (-12.8 - 12.8 step 0.1)",
-             "<ENTER>"},
-        };
+    // OK stores what the keys changed as one step named after the editor, which Undo takes back; Cancel
+    // leaves the settings, the image, the Modified flag and the undo history as they were. Enter only ends
+    // the typing, and the status line follows the focus.
+    void OkIsOneUndoableStepAndCancelLeavesEverything() {
+        for (const KeyEdit& k : kKeyEdits) {
+            for (const bool ok : {true, false}) {
+                auto app = workspace_.MakeApp();
+                app->document.Settings().GrayExpansion = 1;  // VHF Expansion is there
+                app->document.EncodeImage();
+                test::ShownWindow shown(*app);
+                const CloneImage before = app->document.Image();
+                test::WhenDialogShows<CPromptDialog>([&k, ok](CPromptDialog* editor) {
+                    k.edit(editor);
+                    QVERIFY(editor->isVisible());
+                    QCOMPARE(editor->Prompts()->FirstLine(), QString::fromLatin1(k.prompt));
+                    const auto button = ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel;
+                    QTest::mouseClick(editor->findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
+                });
+                shown.window.Action(k.command)->trigger();
+                for (const char* line : k.listed) QVERIFY2(Lists(app->document, line) == ok, line);
+                QAction* undo = shown.window.Action(command::kEditUndo);
+                QCOMPARE(std::pair(app->document.Modified(), undo->isEnabled()), std::pair(ok, ok));
+                if (ok) {
+                    QCOMPARE(undo->text(), QString::fromLatin1(k.undoText));
+                    undo->trigger();
+                }
+                QCOMPARE(app->document.Image(), before);
+            }
+        }
+    }
+
+    // Each command opens its editor, F1 in it gives the guide at the editor's section, and VFO & HOME shows
+    // VHF Expansion only while Gray Expansion is on.
+    void CommandsOpenTheEditorsWithTheirPagesAndHelp() {
+        struct Case { int command; std::uint32_t grayExpansion; int pages; const char* section; };
+        const Case cases[] = {{command::kSystem, 0, 0, "system-parameters"},
+                              {command::kCommon, 0, 4, "common-settings"},
+                              {command::kVfoHome, 0, 3, "vfo-home"},
+                              {command::kVfoHome, 1, 4, "vfo-home"}};
         for (const Case& c : cases) {
-            Focus(c.control);
-            QCOMPARE(sheet.Prompts()->FirstLine(), QString::fromLatin1(c.first));
-            QCOMPARE(sheet.Prompts()->Hint(), QString::fromLatin1(c.hint));
-        }
-    }
-
-    // The status line adds its own height and nothing else: the editor's controls keep their room.
-    void EditorsGrowByTheStatusLineOnly() {
-        auto app = workspace_.MakeApp();
-        CSystemParamDlg dialog(app->document, true);
-        CommonSheet sheet(app->document);
-        for (CPromptDialog* editor : {static_cast<CPromptDialog*>(&dialog), static_cast<CPromptDialog*>(&sheet)}) {
-            Show(editor);
-            QCOMPARE(editor->height(), editor->Body()->height() + editor->Prompts()->height());
-            QCOMPARE(editor->Body()->height(), editor->Body()->sizeHint().height());
-        }
-    }
-
-    // Rows the core hides vanish with their labels; rows it disables stay in view, greyed.
-    void RowsFollowTheCoresVisibilityAndEnabling() {
-        auto app = workspace_.MakeApp();
-        CSystemParamDlg normal(app->document, false);
-        CSystemParamDlg maintenance(app->document, true);
-        CommonSheet sheet(app->document);
-        for (QWidget* window : {static_cast<QWidget*>(&normal), static_cast<QWidget*>(&maintenance),
-                                static_cast<QWidget*>(&sheet)}) {
-            Show(window);
-        }
-        sheet.Tabs()->setCurrentIndex(static_cast<int>(CommonPage::TxRx));
-        QApplication::processEvents();
-        struct Case {
-            const SettingsForm* form;
-            int list;
-            bool visible, enabled;
-        };
-        const Case cases[] = {
-            {normal.Form(), 2421, true, true},        // VFO Band
-            {normal.Form(), 2427, false, false},      // Weather Band: maintenance only
-            {maintenance.Form(), 2427, true, false},  // shown, never changed
-            {sheet.PageForm(CommonPage::TxRx), 4728, false, false},  // BCLO while BRS Mode TX is Off
-            {sheet.PageForm(CommonPage::TxRx), 4727, true, true},    // T.O.T
-        };
-        for (const Case& c : cases) {
-            const QString name = QString::number(c.list);
-            QVERIFY2(c.form->List(c.list)->isVisible() == c.visible, qPrintable(name));
-            QVERIFY2(c.form->LabelFor(c.list)->isVisible() == c.visible, qPrintable(name));
-            QVERIFY2(c.form->List(c.list)->isEnabled() == c.enabled, qPrintable(name));
-        }
-    }
-
-    // Enter opens a list instead of pressing OK, and ends typing in a number edit without closing.
-    void EnterOnAControlNeverClosesTheEditor() {
-        auto app = workspace_.MakeApp();
-        const CloneImage before = app->document.Image();
-        CSystemParamDlg dialog(app->document, false);
-        Show(&dialog);
-        CEnterComboBox* list = dialog.Form()->List(2424);
-        Focus(list);
-        QTest::keyClick(list, Qt::Key_Return);
-        QTRY_VERIFY(list->view()->isVisible());
-        QTest::keyClick(list->view(), Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
-
-        CommonSheet sheet(app->document);
-        Show(&sheet);
-        sheet.Tabs()->setCurrentIndex(static_cast<int>(CommonPage::MiscSetup));
-        TypeInto(sheet.PageForm(CommonPage::MiscSetup)->Edit(4863), "9");
-        QVERIFY(sheet.isVisible());
-        QCOMPARE(app->document.Image(), before);
-
-        ConfigurationDialog configuration(app->settings, {});
-        Show(&configuration);
-        Focus(configuration.InterfaceUnitBox());  // a check box is a button, but not one that Enter presses
-        QTest::keyClick(configuration.InterfaceUnitBox(), Qt::Key_Return);
-        QVERIFY(configuration.isVisible());
-    }
-
-    // A choice by key and one by mouse reach the image on OK, each in its own bits, and OK works only from
-    // the OK button itself.
-    void SystemParametersOkWritesTheChoices() {
-        auto app = workspace_.MakeApp();
-        const CloneImage before = app->document.Image();
-        CSystemParamDlg dialog(app->document, false);
-        Show(&dialog);
-        Focus(dialog.Form()->List(2425));
-        QTest::keyClick(dialog.Form()->List(2425), Qt::Key_Down);  // ANL Status Off -> On
-        PickWithMouse(dialog.Form()->List(2424), QStringLiteral("TAG"));
-        QVERIFY(app->document.Modified());
-
-        dialog.OkButton()->click();  // the focus is elsewhere: nothing happens
-        QVERIFY(dialog.isVisible());
-        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(ChangedBytes(before, app->document.Image()), (std::set<std::size_t>{39}));
-        QCOMPARE(app->document.Image()[39] ^ before[39], 0b110);  // Display Mode bit 2, ANL Status bit 1
-        QVERIFY(Lists(app->document, "system.display_mode=TAG") && Lists(app->document, "system.anl_status=On"));
-    }
-
-    // What the user chose and then cancelled leaves the image, the settings and the Modified flag as they were.
-    void SystemParametersCancelKeepsEverything() {
-        auto app = workspace_.MakeApp();
-        const CloneImage before = app->document.Image();
-        const std::uint32_t anl = app->document.Settings().AnlStatus;
-        CSystemParamDlg dialog(app->document, true);
-        Show(&dialog);
-        PickWithMouse(dialog.Form()->List(2425), QStringLiteral("On"));
-        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
-        QCOMPARE(app->document.Image(), before);
-        QCOMPARE(app->document.Settings().AnlStatus, anl);
-        QVERIFY(!app->document.Modified());
-    }
-
-    // OK writes what was chosen and typed on the pages; typed numbers are corrected and shown at once.
-    void CommonOkWritesTheShownPages() {
-        auto app = workspace_.MakeApp();
-        const CloneImage before = app->document.Image();
-        CommonSheet sheet(app->document);
-        Show(&sheet);
-        PickWithMouse(sheet.PageForm(CommonPage::DisplaySound)->List(4701), QStringLiteral("Off"));  // Lamp Mode
-        sheet.Tabs()->setCurrentIndex(static_cast<int>(CommonPage::MiscSetup));
-        const SettingsForm* misc = sheet.PageForm(CommonPage::MiscSetup);
-        TypeInto(misc->Edit(4861), "150");
-        QCOMPARE(misc->Edit(4861)->text(), QStringLiteral("110"));
-        QCOMPARE(misc->Beside(4861)->text(), QStringLiteral("230 F"));
-        QVERIFY(!app->document.Modified());
-
-        QTest::mouseClick(sheet.Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-        QCOMPARE(ChangedBytes(before, app->document.Image()), (std::set<std::size_t>{115, 137}));
-        QCOMPARE(app->document.Image()[115] >> 6, 0);
-        QCOMPARE(app->document.Image()[137], 110);
-        QVERIFY(Lists(app->document, "common.lamp_mode=Off") && Lists(app->document, "common.temp_check_data=110"));
-        QVERIFY(app->document.Modified());
-    }
-
-    void CommonCancelWritesNothing() {
-        auto app = workspace_.MakeApp();
-        const CloneImage before = app->document.Image();
-        CommonSheet sheet(app->document);
-        Show(&sheet);
-        PickWithMouse(sheet.PageForm(CommonPage::DisplaySound)->List(4701), QStringLiteral("Off"));
-        sheet.reject();
-        QCOMPARE(app->document.Image(), before);
-        QVERIFY(!app->document.Modified());
-    }
-
-    // The main window's commands open the editors; F1 in them opens the guide at their section.
-    void CommandsOpenTheEditorsWithTheirHelp() {
-        auto app = workspace_.MakeApp();
-        test::ShownWindow shown(*app);
-        test::WhenDialogShows<CSystemParamDlg>([](CSystemParamDlg* dialog) {
-            QTest::keyClick(dialog->Form()->List(2421), Qt::Key_F1);
-            dialog->reject();
-        });
-        shown.window.Action(command::kSystem)->trigger();
-        test::WhenDialogShows<CommonSheet>([](CommonSheet* sheet) {
-            sheet->Tabs()->setCurrentIndex(static_cast<int>(CommonPage::KeySet));
-            Focus(sheet->PageForm(CommonPage::KeySet)->List(4741));
-            QTest::keyClick(sheet->PageForm(CommonPage::KeySet)->List(4741), Qt::Key_F1);
-            sheet->reject();
-        });
-        shown.window.Action(command::kCommon)->trigger();
-        QCOMPARE(shown.opened.size(), std::size_t{2});
-        QCOMPARE(shown.opened[0].fragment(), QStringLiteral("system-parameters"));
-        QCOMPARE(shown.opened[1].fragment(), QStringLiteral("common-settings"));
-    }
-
-    // A device this user may not open says so, with the group to join, before the user tries it.
-    void PortsWithoutPermissionAreMarked() {
-        auto app = workspace_.MakeApp();
-        ConfigurationDialog dialog(app->settings, {{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("CP2102"), false,
-                                                    QStringLiteral("uucp")},
-                                                   {QStringLiteral("/dev/ttyUSB1"), QStringLiteral("CH340"), true, {}}});
-        QCOMPARE(dialog.PortBox()->itemText(kComPortCount),
-                 QStringLiteral("/dev/ttyUSB0  (CP2102)  - no permission: join the group uucp"));
-        QCOMPARE(dialog.PortBox()->itemText(kComPortCount + 1), QStringLiteral("/dev/ttyUSB1  (CH340)"));
-    }
-
-    // Air by keyboard: a receive frequency below 118 MHz offers Split, which opens the transmit edit; OK
-    // writes the Air record and nothing else.
-    void VfoHomeOkWritesTheTypedRecord() {
-        auto app = workspace_.MakeApp();
-        const CloneImage before = app->document.Image();
-        VfoSheet sheet(app->document);
-        Show(&sheet);
-        const SettingsForm* air = sheet.PageForm(VfoPage::Air);
-        TypeInto(air->Edit(5041), "115");
-        QCOMPARE(air->Edit(5041)->text(), QStringLiteral("115.00000"));
-        QVERIFY(air->List(5022)->isEnabled() && !air->Edit(5042)->isEnabled());
-        Focus(air->List(5022));
-        QTest::keyClick(air->List(5022), Qt::Key_Down);  // Simplex -> Split
-        QCOMPARE(air->Edit(5042)->text(), QStringLiteral("118.00000"));
-        QVERIFY(air->Edit(5042)->isEnabled());
-        TypeInto(air->Edit(5041), "150");  // the expansion band: refused, the old value shown again
-        QCOMPARE(air->Edit(5041)->text(), QStringLiteral("115.00000"));
-        QTest::mouseClick(sheet.Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-        QVERIFY(WithinRecord(ChangedBytes(before, app->document.Image()), VfoPage::Air));
-        const ChannelEntry entry = RecordOf(app->document, VfoPage::Air);
-        QCOMPARE(entry.RxFrequency, 115000000);
-        QCOMPARE(entry.ShiftMode, kShiftSplit);
-        QCOMPARE(entry.TxFrequency, 118000000);
-        QVERIFY(app->document.Modified());
-        QVERIFY(Lists(app->document, "air.transmit_frequency=118.00000"));
-    }
-
-    // The tone edit opens the tone list on Enter; Cancel keeps the tone, typed characters are never applied.
-    void VfoHomeToneComesFromThePickList() {
-        auto app = workspace_.MakeApp();
-        StoreRecord(app->document, VfoPage::Home, [](ChannelEntry& e) {
-            e.RxFrequency = 146000000;
-            e.Mode = e.Band = kBandExp;
-            e.ToneType = kToneCtcss;
-            e.CtcssIndex = 8;
-        });
-        const CloneImage before = app->document.Image();
-        VfoSheet sheet(app->document);
-        Show(&sheet);
-        sheet.Tabs()->setCurrentIndex(sheet.Tabs()->count() - 1);
-        CUndoLockEdit* tone = sheet.PageForm(VfoPage::Home)->Edit(5154);
-        QCOMPARE(tone->text(), QStringLiteral(" 88.5"));
-        Focus(tone);
-        test::WhenDialogShows<CTonePickDlg>([](CTonePickDlg* pick) {
-            pick->List()->setCurrentRow(20);
-            pick->reject();
-        });
-        QTest::keyClick(tone, Qt::Key_Return);
-        QCOMPARE(tone->text(), QStringLiteral(" 88.5"));
-        QTest::keyClicks(tone, QStringLiteral("9"));
-        QApplication::setActiveWindow(&sheet);  // back from the pick list
-        Focus(sheet.PageForm(VfoPage::Home)->Edit(5151));
-        QCOMPARE(tone->text(), QStringLiteral(" 88.5"));
-        Focus(tone);
-        test::WhenDialogShows<CTonePickDlg>([](CTonePickDlg* pick) {
-            pick->List()->setCurrentRow(20);
-            pick->accept();
-        });
-        QTest::keyClick(tone, Qt::Key_Return);
-        QCOMPARE(tone->text(), QStringLiteral("131.8"));
-        sheet.reject();
-        QCOMPARE(app->document.Image(), before);  // Cancel writes nothing
-        QVERIFY(!app->document.Modified());
-    }
-
-    // The command opens the sheet: VHF Expansion is there only while Gray Expansion is on.
-    void VfoHomeCommandOpensTheSheet() {
-        auto app = workspace_.MakeApp();
-        for (const std::uint32_t gray : {0u, 1u}) {
-            app->document.Settings().GrayExpansion = gray;
+            auto app = workspace_.MakeApp();
+            app->document.Settings().GrayExpansion = c.grayExpansion;
             test::ShownWindow shown(*app);
             int pages = 0;
-            test::WhenDialogShows<VfoSheet>([&pages](VfoSheet* sheet) {
-                pages = sheet->Tabs()->count();
-                sheet->reject();
+            test::WhenDialogShows<QDialog>([&pages](QDialog* editor) {
+                auto* sheet = qobject_cast<CPtSheetS*>(editor);
+                if (sheet) pages = sheet->Tabs()->count();
+                QTest::keyClick(sheet ? sheet->Tabs()->currentWidget() : editor, Qt::Key_F1);
+                editor->reject();
             });
-            shown.window.Action(command::kVfoHome)->trigger();
-            QCOMPARE(pages, gray ? 4 : 3);
+            shown.window.Action(c.command)->trigger();
+            QCOMPARE(pages, c.pages);
+            QCOMPARE(shown.opened.size(), std::size_t{1});
+            QCOMPARE(shown.opened[0].fragment(), QString::fromLatin1(c.section));
         }
-    }
-
-    // The sheet's OK is one undoable step named after it; Ctrl+Z gives back the record from before.
-    void VfoHomeOkIsOneUndoStep() {
-        auto app = workspace_.MakeApp();
-        test::ShownWindow shown(*app);
-        const CloneImage before = app->document.Image();
-        test::WhenDialogShows<VfoSheet>([](VfoSheet* sheet) {
-            TypeInto(sheet->PageForm(VfoPage::Air)->Edit(5041), "115");
-            QTest::mouseClick(sheet->Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-        });
-        shown.window.Action(command::kVfoHome)->trigger();
-        QCOMPARE(shown.window.Action(command::kEditUndo)->text(), QStringLiteral("&Undo VFO && HOME"));
-        shown.window.Action(command::kEditUndo)->trigger();
-        QCOMPARE(app->document.Image(), before);
     }
 
 private:

@@ -3,13 +3,15 @@
 #include <QDialogButtonBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "settings/SettingsPage.h"
 
 namespace tarn::gui {
 
-CPtSheetS::CPtSheetS(const QString& caption, QWidget* parent, int firstPage)
+CPtSheetS::CPtSheetS(const QString& caption, std::function<void()> ok, QWidget* parent, int firstPage)
     : CPromptDialog(0, parent),
+      ok_(std::move(ok)),
       tabs_(new QTabWidget(Body())),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Body())),
       firstPage_(firstPage) {
@@ -26,6 +28,9 @@ void CPtSheetS::AddPage(SettingsPage* page) {
     if (index == firstPage_) tabs_->setCurrentIndex(index);
 }
 
-void CPtSheetS::OnOk() { accept(); }
+void CPtSheetS::OnOk() {
+    ok_();
+    accept();
+}
 
 }  // namespace tarn::gui
