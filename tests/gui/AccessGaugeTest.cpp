@@ -41,7 +41,7 @@ void When(std::function<bool()> ready, std::function<void()> act) {
 // and the messages and questions go there; else to the folder's.
 struct Bench {
     explicit Bench(QStringList faults, bool download = false, Prompter* prompter = nullptr, const QString& port = {})
-        : sim(test::RadioBench::RadioFile(ws), std::move(faults)),
+        : sim(test::WriteRadioImage(ws, "radio.trn", "TOWER"), std::move(faults)),
           gauge({download ? TransferOperation::Download : TransferOperation::Upload,
                  (port.isEmpty() ? sim.DevicePath() : port).toStdString(), false, prompter != nullptr},
                 this->port, image, prompter ? *prompter : ws.prompter) {}

@@ -53,9 +53,12 @@ inline DocumentContent RadioContent(const char* tag) {
     return content;
 }
 
-inline bool WriteRadioImage(const QString& path, const char* tag, Prompter& prompter) {
+// Writes that image into the image file `name` of `ws` and gives the file's path.
+inline QString WriteRadioImage(Workspace& ws, const char* name, const char* tag) {
     const DocumentContent content = RadioContent(tag);
-    return WriteImageFile(path.toStdString(), content.Image, content.Trailer, prompter);
+    const QString path = ws.File(QString::fromLatin1(name));
+    WriteImageFile(path.toStdString(), content.Image, content.Trailer, ws.prompter);
+    return path;
 }
 
 // In a fresh working folder, the program's context (asking `prompter`, else the folder's) on the port of a radio whose first
@@ -63,14 +66,10 @@ inline bool WriteRadioImage(const QString& path, const char* tag, Prompter& prom
 // written into it in "written.bin". The test readies the document, then opens the main window with Show().
 struct RadioBench {
     explicit RadioBench(QStringList faults, Prompter* prompter = nullptr)
-        : sim(RadioFile(ws), faults << QStringLiteral("--log") << ws.File(QStringLiteral("radio.log")),
+        : sim(WriteRadioImage(ws, "radio.trn", "TOWER"), faults << QStringLiteral("--log") << ws.File(QStringLiteral("radio.log")),
               ws.File(QStringLiteral("written.bin"))),
           app(prompter ? *prompter : ws.prompter, ws.Path(), ws.File(QStringLiteral("bin")).toStdString()) {
         app.settings.portName = sim.DevicePath().toStdString();
-    }
-    static QString RadioFile(Workspace& ws) {
-        WriteRadioImage(ws.File(QStringLiteral("radio.trn")), "TOWER", ws.prompter);
-        return ws.File(QStringLiteral("radio.trn"));
     }
     void Show() {
         window = std::make_unique<MainWindow>(app);

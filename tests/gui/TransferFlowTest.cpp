@@ -27,8 +27,7 @@ public:
 // The main window on "mine.trn" (first MR channel "MINE") and the radio playing `faults`.
 struct Bench : test::RadioBench {
     explicit Bench(Messages& messages, QStringList faults = {}) : RadioBench(std::move(faults), &messages) {
-        test::WriteRadioImage(MinePath(), "MINE", messages);
-        app.document.OpenDocument(MinePath().toStdString());
+        app.document.OpenDocument(test::WriteRadioImage(ws, "mine.trn", "MINE").toStdString());
         Show();
     }
     QString MinePath() const { return ws.File(QStringLiteral("mine.trn")); }
