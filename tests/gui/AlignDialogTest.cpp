@@ -13,18 +13,13 @@
 namespace tarn::gui {
 namespace {
 
-// A maintenance-mode main window on a document with an AM and an FM channel first in the MR group.
+// A maintenance-mode main window on a document with an AM and an FM channel, MR 1 and 2.
 struct Bench : test::RadioBench {
     explicit Bench(QStringList faults = {}) : RadioBench(std::move(faults)) {
-        app.document.NewDocument();
+        app.document.NewDocument();  // MR 1 is an AM channel, the only one in use
         app.document.Settings().GrayExpansion = 1;  // 150 MHz stays an FM channel
-        for (std::size_t slot = kMrFirstSlot; slot < kBookFirstSlot; ++slot) app.document.Channels().Entries[slot].Empty = 1;
-        for (std::uint32_t slot : {0u, 1u}) {
-            ChannelEntry& e = app.document.Channels().Entries[slot];
-            e.Empty = 0;
-            e.Mode = e.Band = slot == 0 ? kBandAm : kBandExp;
-            e.RxFrequency = slot == 0 ? 118100000 : 150000000;
-        }
+        ChannelEntry& fm = app.document.Channels().Entries[1];
+        std::tie(fm.Empty, fm.Mode, fm.Band, fm.RxFrequency) = std::tuple(0, kBandExp, kBandExp, 150000000);
         app.maintenanceMode = true;
         Show();
     }

@@ -39,17 +39,13 @@ private slots:
     }
 
     // F2 reaches the core's group switch and the grid follows; moving in the grid moves the current channel.
-    void F2CyclesThroughTheGroups() {
+    void F2SwitchesTheGroup() {
         test::Workspace ws;
         auto app = ws.MakeApp();
         test::ShownView shown(*app);
-        const std::pair<QString, int> groups[] = {
-            {" BOOK GROUP    ", 90}, {" WEATHER GROUP ", 10}, {" BRS GROUP     ", 32}, {" MR GROUP      ", 70}};
-        for (const auto& [label, rows] : groups) {
-            shown.PressF2();
-            QCOMPARE(std::pair(shown.view.GroupLabel(), shown.view.Model()->rowCount()), std::pair(label, rows));
-        }
         shown.PressF2();
+        QCOMPARE(std::pair(shown.view.GroupLabel(), shown.view.Model()->rowCount()),
+                 std::pair(QStringLiteral(" BOOK GROUP    "), 90));
         shown.view.Grid()->setCurrentIndex(shown.view.Model()->index(5, 3));
         QCOMPARE(app->document.Channels().CurrentIndex, 75u);  // BOOK 6
     }
