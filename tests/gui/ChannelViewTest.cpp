@@ -110,7 +110,8 @@ private slots:
                 for (int i = 0; i < list->count(); ++i) {
                     const QRect rect = list->visualItemRect(list->item(i));
                     const QString what = dialog->windowTitle() + ' ' + list->item(i)->text();
-                    QVERIFY2(rect.width() >= list->sizeHintForIndex(list->model()->index(i, 0)).width(), qPrintable(what));
+                    const int needed = list->sizeHintForIndex(list->model()->index(i, 0)).width();
+                    QVERIFY2(rect.width() >= needed, qPrintable(what));
                     QVERIFY2(list->viewport()->rect().contains(rect), qPrintable(what));
                 }
             }

@@ -48,7 +48,8 @@ private slots:
             if (c.leave) edit->nextInFocusChain()->setFocus();
             QApplication::processEvents();
             const EditLook look = c.locked ? EditLook::Shown : EditLook::Typing;
-            QVERIFY2(edit->text() == QLatin1String(c.text) && (!c.selected || edit->selectedText() == QLatin1String(c.selected)), c.keys);
+            QVERIFY2(edit->text() == QLatin1String(c.text), c.keys);
+            QVERIFY2(!c.selected || edit->selectedText() == QLatin1String(c.selected), c.keys);
             QVERIFY2(edit->Locked() == c.locked && edit->isReadOnly() == c.locked, c.keys);
             QVERIFY2(edit->Typed() == c.typed && edit->Look() == look, c.keys);
         }

@@ -20,7 +20,8 @@ struct PdfBench {
     // The PDF file's text (pages separated by form feeds), or an empty text when poppler cannot read it.
     QString Text() const {
         QProcess process;
-        process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf.outputFileName(), QStringLiteral("-")});
+        const QString path = pdf.outputFileName();
+        process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
         if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
         return QString::fromUtf8(process.readAllStandardOutput());
     }

@@ -61,12 +61,14 @@ inline QString WriteRadioImage(Workspace& ws, const char* name, const char* tag)
     return path;
 }
 
-// In a fresh working folder, the program's context (asking `prompter`, else the folder's) on the port of a radio whose first
-// MR channel is "TOWER", playing `faults`, logging what it is told into "radio.log" and keeping what is
-// written into it in "written.bin". The test readies the document, then opens the main window with Show().
+// In a fresh working folder, the program's context (asking `prompter`, else the folder's) on the port of a
+// radio whose first MR channel is "TOWER", playing `faults`, logging what it is told into "radio.log" and
+// keeping what is written into it in "written.bin". The test readies the document, then opens the main
+// window with Show().
 struct RadioBench {
     explicit RadioBench(QStringList faults, Prompter* prompter = nullptr)
-        : sim(WriteRadioImage(ws, "radio.trn", "TOWER"), faults << QStringLiteral("--log") << ws.File(QStringLiteral("radio.log")),
+        : sim(WriteRadioImage(ws, "radio.trn", "TOWER"),
+              faults << QStringLiteral("--log") << ws.File(QStringLiteral("radio.log")),
               ws.File(QStringLiteral("written.bin"))),
           app(prompter ? *prompter : ws.prompter, ws.Path(), ws.File(QStringLiteral("bin")).toStdString()) {
         app.settings.portName = sim.DevicePath().toStdString();

@@ -25,9 +25,9 @@ public:
     bool cancelPending = false;
 };
 
-// The main window on "mine.trn" (first MR channel "MINE") and the radio playing `faults`.
+// The main window on "mine.trn" (first MR channel "MINE") and the radio.
 struct Bench : test::RadioBench {
-    explicit Bench(Messages& messages, QStringList faults = {}) : RadioBench(std::move(faults), &messages) {
+    explicit Bench(Messages& messages) : RadioBench({}, &messages) {
         app.document.OpenDocument(test::WriteRadioImage(ws, "mine.trn", "MINE").toStdString());
         Show();
     }
