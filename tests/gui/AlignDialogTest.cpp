@@ -1,50 +1,27 @@
 // Alignment > Align end to end against the virtual radio: the alignment entry, then the Alignment dialog
 // driving the radio's alignment memory and transmitter, and the way out that stores the values and
 // leaves the radio unkeyed and out of alignment mode.
-#include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
 #include <functional>
 
-#include "GuiTestSupport.h"
 #include "SimRadio.h"
 #include "align/AlignDlg.h"
-#include "app/CommandIds.h"
 #include "channels/UndoLockEdit.h"
 #include "settings/EnterComboBox.h"
 
 namespace tarn::gui {
 namespace {
 
-// A maintenance-mode main window on a document with an AM and an FM channel first in the MR group,
-// and a radio playing `faults` that logs what it is told.
-struct Bench {
-    explicit Bench(QStringList faults = {})
-        : sim(RadioFile(), faults << QStringLiteral("--log") << ws.File(QStringLiteral("radio.log")),
-              ws.File(QStringLiteral("written.bin"))),
-          app(ws.prompter, ws.Path(), ws.File(QStringLiteral("bin")).toStdString()) {
-        app.document.NewDocument();
+// A maintenance-mode main window on a document with an AM and an FM channel, MR 1 and 2.
+struct Bench : test::RadioBench {
+    explicit Bench(QStringList faults = {}) : RadioBench(std::move(faults)) {
+        app.document.NewDocument();  // MR 1 is an AM channel, the only one in use
         app.document.Settings().GrayExpansion = 1;  // 150 MHz stays an FM channel
-        for (std::size_t slot = kMrFirstSlot; slot < kBookFirstSlot; ++slot) app.document.Channels().Entries[slot].Empty = 1;
-        for (std::uint32_t slot : {0u, 1u}) {
-            ChannelEntry& e = app.document.Channels().Entries[slot];
-            e.Empty = 0;
-            e.Mode = e.Band = slot == 0 ? kBandAm : kBandExp;
-            e.RxFrequency = slot == 0 ? 118100000 : 150000000;
-        }
+        ChannelEntry& fm = app.document.Channels().Entries[1];
+        std::tie(fm.Empty, fm.Mode, fm.Band, fm.RxFrequency) = std::tuple(0, kBandExp, kBandExp, 150000000);
         app.maintenanceMode = true;
-        app.settings.portName = sim.DevicePath().toStdString();
-        window = std::make_unique<MainWindow>(app);
-        window->show();
-    }
-
-    QString RadioFile() {
-        test::WriteRadioImage(ws.File(QStringLiteral("radio.trn")), "TOWER", ws.prompter);
-        return ws.File(QStringLiteral("radio.trn"));
+        Show();
     }
 
     // Runs Align and hands the open dialog to `script`, which ends by leaving it.
@@ -60,38 +37,19 @@ struct Bench {
             }
         };
         QTimer::singleShot(50, poll);
-        window->Action(command::kAlign)->trigger();
+        Trigger(command::kAlign);
         QVERIFY(ran);
     }
 
     // The radio's notes about the alignment commands, in order.
     QStringList Notes() const {
-        QFile log(ws.File(QStringLiteral("radio.log")));
-        log.open(QIODevice::ReadOnly);
         QStringList notes;
-        for (const QByteArray& line : log.readAll().split('\n')) {
+        for (const QByteArray& line : Read("radio.log").split('\n')) {
             if (line.startsWith("# align ")) notes << QString::fromLatin1(line.mid(8));
         }
         return notes;
     }
-    QByteArray Written() const {
-        QFile file(ws.File(QStringLiteral("written.bin")));
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }
-
-    test::Workspace ws;
-    test::SimRadio sim;
-    AppContext app;
-    std::unique_ptr<MainWindow> window;
 };
-
-void Type(CUndoLockEdit* box, const char* text) {
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Return);  // unlocks
-    QTest::keyClicks(box, QString::fromLatin1(text));
-    QTest::keyClick(box, Qt::Key_Return);  // locks and applies
-}
 
 bool OnlyEnabled(CAlignDlg& dialog, int item) {
     bool others = dialog.ChannelList()->isEnabled();
@@ -104,20 +62,24 @@ bool OnlyEnabled(CAlignDlg& dialog, int item) {
 class AlignDialogTest : public QObject {
     Q_OBJECT
 private slots:
+    // Which items open, how values are clamped and where they are stored is the core's; here the
+    // dialog's controls reaching the radio.
     void DrivesTheRadioAndStoresTheValuesOnOk() {
         Bench bench;
         bench.Align([&](CAlignDlg& dialog) {
             QCOMPARE(dialog.ChannelList()->count(), 2);
-            QCOMPARE(dialog.LineText(0)->text(), QStringLiteral("AM"));
             // Another channel: the radio tunes to slot 1, the FM items open.
             dialog.ChannelList()->setCurrentIndex(1);
             emit dialog.ChannelList()->activated(1);
             QCOMPARE(dialog.LineText(0)->text(), QStringLiteral("EXP"));
             QVERIFY(dialog.AdjButton(13)->isEnabled() && !dialog.AdjButton(9)->isEnabled());
-            // A typed value, clamped, goes live and into the radio's alignment memory (word 0x25 byte 1).
-            Type(dialog.ValueBox(13), "300");
-            QCOMPARE(dialog.ValueBox(13)->text(), QStringLiteral("255"));
-            QCOMPARE(static_cast<std::uint8_t>(bench.Written().at(75)), 255);
+            // A typed value goes live and into the radio's alignment memory (word 0x25 byte 1).
+            CUndoLockEdit* box = dialog.ValueBox(13);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);  // unlocks
+            QTest::keyClicks(box, QStringLiteral("300"));
+            QTest::keyClick(box, Qt::Key_Return);  // locks and applies, clamped
+            QCOMPARE(static_cast<std::uint8_t>(bench.Read("written.bin").at(75)), 255);
             // A capture takes the radio's squelch measurement (0x29 on slot 1).
             QTest::mouseClick(dialog.AdjButton(0), Qt::LeftButton);
             QCOMPARE(dialog.ValueBox(0)->text(), QStringLiteral("41"));
@@ -126,19 +88,16 @@ private slots:
             QCOMPARE(dialog.AdjButton(13)->text(), QStringLiteral("STOP"));
             QVERIFY(OnlyEnabled(dialog, 13));
             QTest::mouseClick(dialog.AdjButton(13), Qt::LeftButton);
-            QCOMPARE(dialog.AdjButton(13)->text(), QStringLiteral("ADJ"));
-            QVERIFY(dialog.ChannelList()->isEnabled());
+            QVERIFY(dialog.AdjButton(13)->text() == QStringLiteral("ADJ") && dialog.ChannelList()->isEnabled());
             QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         });
         const QStringList notes = bench.Notes();
-        const auto at = [&notes](const QString& note) { return notes.indexOf(note); };
-        QVERIFY(at(QStringLiteral("channel 1")) >= 0);
-        const int key = at(QStringLiteral("key"));
+        QVERIFY(notes.contains(QStringLiteral("channel 1")));
+        const int key = notes.indexOf(QStringLiteral("key"));
         QCOMPARE(notes.mid(key, 3), (QStringList{QStringLiteral("key"), QStringLiteral("level 255"), QStringLiteral("unkey")}));
         QCOMPARE(notes.last(), QStringLiteral("leave"));
         // OK stored the values into the image: the document changed.
-        QCOMPARE(bench.app.document.Image()[75], 255);
-        QCOMPARE(bench.app.document.Image()[64], 41);
+        QCOMPARE(std::tuple(bench.app.document.Image()[75], bench.app.document.Image()[64]), std::tuple(255, 41));
         QVERIFY(bench.app.document.Modified());
     }
 

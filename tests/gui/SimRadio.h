@@ -1,9 +1,13 @@
 #pragma once
 // tarn-radio-sim for the desktop program's end-to-end tests: started with an image (and faults) on a
-// pseudo-terminal of its own, stopped when the test is done.
+// pseudo-terminal of its own, stopped when the test is done; and the main window wired to it.
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
+#include <memory>
 
+#include "GuiTestSupport.h"
+#include "app/CommandIds.h"
 #include "model/DefaultImage.h"
 #include "model/ImageCodec.h"
 #include "model/ImageFile.h"
@@ -49,9 +53,40 @@ inline DocumentContent RadioContent(const char* tag) {
     return content;
 }
 
-inline bool WriteRadioImage(const QString& path, const char* tag, Prompter& prompter) {
+// Writes that image into the image file `name` of `ws` and gives the file's path.
+inline QString WriteRadioImage(Workspace& ws, const char* name, const char* tag) {
     const DocumentContent content = RadioContent(tag);
-    return WriteImageFile(path.toStdString(), content.Image, content.Trailer, prompter);
+    const QString path = ws.File(QString::fromLatin1(name));
+    WriteImageFile(path.toStdString(), content.Image, content.Trailer, ws.prompter);
+    return path;
 }
+
+// In a fresh working folder, the program's context (asking `prompter`, else the folder's) on the port of a
+// radio whose first MR channel is "TOWER", playing `faults`, logging what it is told into "radio.log" and
+// keeping what is written into it in "written.bin". The test readies the document, then opens the main
+// window with Show().
+struct RadioBench {
+    explicit RadioBench(QStringList faults, Prompter* prompter = nullptr)
+        : sim(WriteRadioImage(ws, "radio.trn", "TOWER"),
+              faults << QStringLiteral("--log") << ws.File(QStringLiteral("radio.log")),
+              ws.File(QStringLiteral("written.bin"))),
+          app(prompter ? *prompter : ws.prompter, ws.Path(), ws.File(QStringLiteral("bin")).toStdString()) {
+        app.settings.portName = sim.DevicePath().toStdString();
+    }
+    void Show() {
+        window = std::make_unique<MainWindow>(app);
+        window->show();
+    }
+    void Trigger(int command) { window->Action(command)->trigger(); }
+    QByteArray Read(const char* name) const {
+        QFile file(ws.File(QString::fromLatin1(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    Workspace ws;
+    SimRadio sim;
+    AppContext app;
+    std::unique_ptr<MainWindow> window;
+};
 
 }  // namespace tarn::gui::test
