@@ -9,6 +9,21 @@
 namespace tarn::test {
 namespace {
 
+// The bytes of a trace file in each direction, TX and RX.
+std::pair<Bytes, Bytes> TracedBytes(const std::string& path) {
+    const Bytes file = ReadBytes(path);
+    std::istringstream trace(std::string(file.begin(), file.end()));
+    Bytes sent, received;
+    for (std::string ms, direction, rest; trace >> ms >> direction && std::getline(trace, rest);) {
+        std::istringstream hex(rest);
+        for (unsigned byte = 0; (direction == "TX" || direction == "RX") && hex >> std::hex >> byte;) {
+            (direction == "TX" ? sent : received).push_back(static_cast<std::uint8_t>(byte));
+        }
+    }
+    return {sent, received};
+}
+
+// An upload, its trace, and the file it wrote restored into another radio byte for byte.
 TEST(CliTransfer, UploadThenDownloadMergesIntoTheOtherRadio) {
     CloneImage uploaded = ProgramImage();
     uploaded[kModelIdOffset + 1] = 0x02;  // as a radio holds it
@@ -17,9 +32,18 @@ TEST(CliTransfer, UploadThenDownloadMergesIntoTheOtherRadio) {
         TempDir dir;
         const std::string file = dir.File("out.trn");
         SimRadio source({"--model-id", "0002"}, ProgramImage());
-        const CliRun up = RunCli({"upload", "--port", source.Port(), file});
+        const CliRun up = RunCli({"upload", "--trace", dir.File("trace.txt"), "--port", source.Port(), file});
         EXPECT_EQ(up.status, 0) << up.output;
         EXPECT_EQ(ReadBytes(file), ImageFileBytes(uploaded));
+        // The trace holds every byte on the line, in the order each direction carried them: the cable's
+        // echo and the radio's bytes as received, the program's as sent.
+        ASSERT_TRUE(source.WaitForNote("image read"));
+        const auto log = source.Log();
+        Bytes line;
+        for (const LogEntry& e : log) {
+            if (e.tag != 'P') line.push_back(e.byte);
+        }
+        EXPECT_EQ(TracedBytes(dir.File("trace.txt")), std::pair(Tagged(log, 'P'), line));
 
         // A backup restored byte for byte; the target's own image is kept in the user's data folder first.
         SimRadio target({});
@@ -62,33 +86,6 @@ TEST(CliTransfer, DownloadSendsWhatTheDesktopProgramSendsOrTheRawFile) {
         EXPECT_EQ(run.status, 0) << run.output;
         EXPECT_EQ(target.Saved(), ImageFileBytes(MergedImage(RadioImage(), sent, false)));
     }
-}
-
-// The trace holds every byte on the line, in the order each direction carried them: the cable's echo and
-// the radio's bytes as received, the program's as sent.
-TEST(CliTransfer, TheTraceShowsEveryByteOnTheLine) {
-    TempDir dir;
-    SimRadio radio({"--model-id", "0002"});
-    const CliRun run = RunCli({"upload", "--trace", dir.File("trace.txt"), "--port", radio.Port(), dir.File("out.trn")});
-    ASSERT_EQ(run.status, 0) << run.output;
-    ASSERT_TRUE(radio.WaitForNote("image read"));
-    Bytes sent, received, line;
-    const Bytes traceFile = ReadBytes(dir.File("trace.txt"));
-    std::istringstream trace(std::string(traceFile.begin(), traceFile.end()));
-    std::string ms, direction;
-    while (trace >> ms >> direction) {
-        std::string rest;
-        std::getline(trace, rest);
-        if (direction != "TX" && direction != "RX") continue;
-        std::istringstream hex(rest);
-        for (unsigned byte = 0; hex >> std::hex >> byte;) (direction == "TX" ? sent : received).push_back(byte);
-    }
-    const auto log = radio.Log();
-    for (const LogEntry& e : log) {
-        if (e.tag != 'P') line.push_back(e.byte);
-    }
-    EXPECT_EQ(sent, Tagged(log, 'P'));
-    EXPECT_EQ(received, line);
 }
 
 // diff prints what writing the second file over the first changes, and exits as diff(1) does.

@@ -26,7 +26,8 @@ TEST(SafeWrite, TheRadioIsBackedUpBeforeAWriteAndWrittenOnlyWhenTheWriteMayGoAhe
         bool written = false;
     };
     const Case cases[] = {
-        {"cancel at the preview", true, dir.File("backups"), ProgramImage(), false, "Writing changes the radio's memory:"},
+        {"cancel at the preview", true, dir.File("backups"), ProgramImage(), false,
+         "Writing changes the radio's memory:"},
         {"backup refused", false, dir.File("file/backups"), ProgramImage(), false,
          "The radio's memory cannot be backed up to "},
         {"nothing to change", true, "", same, true, "The radio already holds this image. Nothing was written."},

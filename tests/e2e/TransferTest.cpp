@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "SimHarness.h"
-#include "link/Link.h"
+#include "align/PortAlignRadio.h"
 #include "link/LinkStrings.h"
 
 namespace tarn::test {
@@ -68,7 +68,8 @@ TEST(Transfer, SucceedsOnTheWire) {
     const Case cases[] = {
         {Op::Upload, false, {}, {"Upload is completed"}, radioImage, upload, {}, {}, "image read"},
         {Op::Upload, false, switchedOn, {"Upload is completed"}, radioImage, upload, {}, {}, "image read"},
-        {Op::Download, false, {}, {"Download is completed"}, ProgramAfterRead(), download, written, acks, "image written"},
+        {Op::Download, false, {}, {"Download is completed"}, ProgramAfterRead(), download, written, acks,
+         "image written"},
         {Op::Download, true, {}, {"Download is completed"}, ProgramAfterRead(), download,
          Concat({{0x60}, Blocks(0x29, maintained)}), acks, "image written"},
         {Op::Download, false, {"--latency", "16"}, {"Download is completed"}, ProgramAfterRead(), download, written,
@@ -101,7 +102,8 @@ TEST(Transfer, SucceedsOnTheWire) {
         EXPECT_TRUE(EveryByteEchoed(log));
         // A silent probe 0x70, then the radio's 0x50, answered with 0x20, a pause and a new request.
         EXPECT_EQ(Tagged(log, 'P'), Concat({on ? Bytes{0x70, 0x20, 0x70} : Bytes{0x70}, acks, c.sentAfterRead}));
-        EXPECT_EQ(Tagged(log, 'R'), Concat({on ? Bytes{0x50} : Bytes{}, Blocks(0x20, radioImage), c.receivedAfterRead}));
+        const Bytes ready = on ? Bytes{0x50} : Bytes{};
+        EXPECT_EQ(Tagged(log, 'R'), Concat({ready, Blocks(0x20, radioImage), c.receivedAfterRead}));
         // The fixed waits, with margins for a busy machine: the radio notes a byte when it gets to it, which
         // may be a while after it went out, so a gap can look shorter than it was. A wait left out shows as a
         // gap of a few milliseconds, far below each margin.
@@ -113,14 +115,10 @@ TEST(Transfer, SucceedsOnTheWire) {
         if (c.op == Op::Download) { EXPECT_GE(SentAt(log, c.sentAfterRead[1]) - SentAt(log, 0x60), 70.0); }
         if (c.op != Op::AlignEntry) continue;
 
-        // The port stays open for the alignment commands: read word 0x21, the radio's image bytes 66..67.
-        Bytes frame{0xF0, 0x03, 0x00, 0x21, 0x14};
-        ASSERT_TRUE(SendBytes(job.port, frame.data(), frame.size()));
-        Bytes reply(5);
-        ASSERT_EQ(ReceiveBytes(job.port, reply.data(), reply.size()), LinkResult::Ok);
-        const auto sum = static_cast<std::uint8_t>(0xF0 + 0x03 + merged[66] + merged[67]);
-        EXPECT_EQ(reply, (Bytes{0xF0, 0x03, merged[66], merged[67], sum}));
-        EXPECT_TRUE(SendByte(job.port, 0x06));
+        // The port stays open for the alignment commands: word 0x21 holds the radio's image bytes 66..67.
+        AlignWord word{};
+        EXPECT_TRUE(PortAlignRadio(job.port).ReadWord(0x21, word));
+        EXPECT_EQ(word, (AlignWord{merged[66], merged[67]}));
     }
 }
 

@@ -26,7 +26,6 @@ public:
         bytes_ = bytes_.subspan(n);
         return n;
     }
-    std::span<const std::uint8_t> Rest() const { return bytes_; }
     std::string_view RestText() const {
         return {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()};
     }
