@@ -208,7 +208,7 @@ TEST(AlignModel, RunsEachTestsCommandsInOrderUntilStop) {
         EXPECT_EQ(s.model.PressAdj(c.item).result, AdjResult::Testing);
         EXPECT_EQ(s.radio.notes, c.start);
         EXPECT_EQ(s.model.ActiveItem(), c.item);
-        EXPECT_EQ(s.model.PressAdj(10).result, AdjResult::Idle);
+        EXPECT_EQ(s.model.PressAdj(0).result, AdjResult::Idle);  // a capture, live but for the test
         s.radio.notes.clear();
         EXPECT_EQ(s.model.PressAdj(c.item).result, AdjResult::Done);
         EXPECT_EQ(s.radio.notes, c.stop);
