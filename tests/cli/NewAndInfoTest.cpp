@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "SimHarness.h"
-#include "support/FilledFifo.h"
 #include "model/DefaultImage.h"
 #include "model/Document.h"
 #include "model/ImageCodec.h"
@@ -53,28 +50,6 @@ TEST(TarnCli, ListingDecodesTheFileAsTheDesktopProgramDoes) {
     EXPECT_EQ(listing.status, 0);
     EXPECT_EQ(listing.output, ListingPlainText(ListingJob(document.Content(), path)));
     EXPECT_NE(listing.output.find("136.97500"), std::string::npos) << listing.output;
-}
-
-// info and listing take only what File > Open takes: a regular file of 4104 bytes. A pipe or a device
-// is refused without waiting on it.
-TEST(TarnCli, InfoAndListingRefuseWhatOpenRefuses) {
-    TempDir dir;
-    WriteBytes(dir.File("long.trn"), std::vector<unsigned char>(4105));
-    const std::string opening = "tarn-cli: Problem opening file\nFile Name = ";
-    for (const char* command : {"info", "listing"}) {
-        const FilledFifo fifo(dir.File("fifo.trn"), 4104);
-        for (auto [path, output] : {std::pair{dir.File("fifo.trn"), opening + dir.File("fifo.trn")},
-                                    {std::string("/dev/zero"), opening + "/dev/zero"},
-                                    {dir.File("long.trn"), std::string("tarn-cli: The File cannot be Opened.")}}) {
-            const CliRun run = RunCli({command, path});
-            EXPECT_EQ(run.status, 1) << command << ' ' << path;
-            EXPECT_EQ(run.output.rfind(output, 0), 0u) << command << ' ' << run.output;
-        }
-    }
-    // Nor does new replace a pipe.
-    ::mkfifo(dir.File("fifo.trn").c_str(), 0666);
-    EXPECT_EQ(RunCli({"new", dir.File("fifo.trn")}).status, 1);
-    EXPECT_EQ(std::filesystem::status(dir.File("fifo.trn")).type(), std::filesystem::file_type::fifo);
 }
 
 }  // namespace

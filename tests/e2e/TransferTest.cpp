@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "SimHarness.h"
-#include "link/Link.h"
+#include "align/PortAlignRadio.h"
 #include "link/LinkStrings.h"
 
 namespace tarn::test {
@@ -42,18 +42,23 @@ std::vector<Event> ExpectedEvents(int caption, int range, const std::vector<int>
     return out;
 }
 
-// Every transfer that succeeds, with a radio that answers the first probe or is switched off and on.
+// Every transfer that succeeds, with a radio that answers the first probe or is switched off and on, and
+// a Download through a USB adapter that holds what it receives for up to 16 ms (a write that waited for
+// each echo in turn would take over a minute) or with an answer 3.5 s late (31 receives of at least
+// 155 ms each wait for it): the radio sees the same bytes in the same order.
 TEST(Transfer, SucceedsOnTheWire) {
     const CloneImage radioImage = RadioImage(), program = ProgramImage();
     const CloneImage merged = MergedImage(radioImage, program, false);
     const CloneImage maintained = MergedImage(radioImage, program, true);
-    const Bytes acks(32, 0x06);
+    const Bytes acks(32, 0x06), written = Concat({{0x60}, Blocks(0x21, merged)});
     const auto upload = ExpectedEvents(ids::kUploadCaption, 32, {ids::kPromptUploading}, 32);
     const auto download = ExpectedEvents(ids::kDownloadCaption, 64, {ids::kPromptDownloading}, 64);
     const auto align = ExpectedEvents(ids::kUploadCaption, 32, {ids::kPromptDownloading, ids::kPromptUploading}, 32);
+    const std::vector<std::string> switchedOn{"--power-cycle", "300"};
     struct Case {
         Op op;
-        bool maintenance, switchedOn;
+        bool maintenance;
+        std::vector<std::string> options;
         std::vector<std::string> messages;
         CloneImage image;
         std::vector<Event> events;
@@ -61,22 +66,29 @@ TEST(Transfer, SucceedsOnTheWire) {
         const char* lastNote;
     };
     const Case cases[] = {
-        {Op::Upload, false, false, {"Upload is completed"}, radioImage, upload, {}, {}, "image read"},
-        {Op::Upload, false, true, {"Upload is completed"}, radioImage, upload, {}, {}, "image read"},
-        {Op::Download, false, false, {"Download is completed"}, ProgramAfterRead(), download,
-         Concat({{0x60}, Blocks(0x21, merged)}), acks, "image written"},
-        {Op::Download, true, false, {"Download is completed"}, ProgramAfterRead(), download,
+        {Op::Upload, false, {}, {"Upload is completed"}, radioImage, upload, {}, {}, "image read"},
+        {Op::Upload, false, switchedOn, {"Upload is completed"}, radioImage, upload, {}, {}, "image read"},
+        {Op::Download, false, {}, {"Download is completed"}, ProgramAfterRead(), download, written, acks,
+         "image written"},
+        {Op::Download, true, {}, {"Download is completed"}, ProgramAfterRead(), download,
          Concat({{0x60}, Blocks(0x29, maintained)}), acks, "image written"},
+        {Op::Download, false, {"--latency", "16"}, {"Download is completed"}, ProgramAfterRead(), download, written,
+         acks, "image written"},
+        {Op::Download, false, {"--late-ack", "2:3500"}, {"Download is completed"}, ProgramAfterRead(), download,
+         written, acks, "image written"},
         // After the read: 0x38, then a probe 0x30 answered with 0x50 and the confirmation 0x30.
-        {Op::AlignEntry, false, false, {}, merged, align, {0x38, 0x30, 0x30}, {0x50}, "alignment mode"},
-        {Op::AlignEntry, false, true, {}, merged, align, {0x38, 0x30, 0x30}, {0x50}, "alignment mode"},
+        {Op::AlignEntry, false, {}, {}, merged, align, {0x38, 0x30, 0x30}, {0x50}, "alignment mode"},
+        {Op::AlignEntry, false, switchedOn, {}, merged, align, {0x38, 0x30, 0x30}, {0x50}, "alignment mode"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << int(c.op) << (c.maintenance ? " maintenance" : "")
-                                        << (c.switchedOn ? " switched on" : ""));
-        SimRadio radio(c.switchedOn ? std::vector<std::string>{"--power-cycle", "300"} : std::vector<std::string>{});
+        const bool on = c.options == switchedOn;
+        SCOPED_TRACE(testing::Message() << int(c.op) << (c.maintenance ? " maintenance " : " ")
+                                        << (c.options.empty() ? "" : c.options[0]));
+        SimRadio radio(c.options);
+        const auto start = std::chrono::steady_clock::now();
         RunningJob job({c.op, radio.Port(), c.maintenance}, program);
         const JobOutcome out = job.Finish();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
         EXPECT_TRUE(out.succeeded);
         EXPECT_EQ(out.imageReplaced, c.op == Op::Upload);
         EXPECT_EQ(out.radioInAlignMode, c.op == Op::AlignEntry);
@@ -89,29 +101,24 @@ TEST(Transfer, SucceedsOnTheWire) {
         const auto log = radio.Log();
         EXPECT_TRUE(EveryByteEchoed(log));
         // A silent probe 0x70, then the radio's 0x50, answered with 0x20, a pause and a new request.
-        const Bytes request = c.switchedOn ? Bytes{0x70, 0x20, 0x70} : Bytes{0x70};
-        const Bytes ready = c.switchedOn ? Bytes{0x50} : Bytes{};
-        EXPECT_EQ(Tagged(log, 'P'), Concat({request, acks, c.sentAfterRead}));
+        EXPECT_EQ(Tagged(log, 'P'), Concat({on ? Bytes{0x70, 0x20, 0x70} : Bytes{0x70}, acks, c.sentAfterRead}));
+        const Bytes ready = on ? Bytes{0x50} : Bytes{};
         EXPECT_EQ(Tagged(log, 'R'), Concat({ready, Blocks(0x20, radioImage), c.receivedAfterRead}));
         // The fixed waits, with margins for a busy machine: the radio notes a byte when it gets to it, which
         // may be a while after it went out, so a gap can look shorter than it was. A wait left out shows as a
         // gap of a few milliseconds, far below each margin.
-        if (c.switchedOn) { EXPECT_GE(SentAt(log, 0x70, 1) - SentAt(log, 0x20), 250.0); }
+        if (on) { EXPECT_GE(SentAt(log, 0x70, 1) - SentAt(log, 0x20), 250.0); }
         // A radio that answers the probe with its first byte gets 150 ms before the program reads on.
-        if (!c.switchedOn) { EXPECT_GE(SentAt(log, 0x06) - At(log, 'R', 0x20), 110.0); }
+        if (!on) { EXPECT_GE(SentAt(log, 0x06) - At(log, 'R', 0x20), 110.0); }
         // 150 ms between the read and what follows, 100 ms after the write's wake-up byte.
         if (c.op != Op::Upload) { EXPECT_GE(SentAt(log, c.sentAfterRead[0]) - SentAt(log, 0x06, 31), 110.0); }
         if (c.op == Op::Download) { EXPECT_GE(SentAt(log, c.sentAfterRead[1]) - SentAt(log, 0x60), 70.0); }
         if (c.op != Op::AlignEntry) continue;
 
-        // The port stays open for the alignment commands: read word 0x21, the radio's image bytes 66..67.
-        Bytes frame{0xF0, 0x03, 0x00, 0x21, 0x14};
-        ASSERT_TRUE(SendBytes(job.port, frame.data(), frame.size()));
-        Bytes reply(5);
-        ASSERT_EQ(ReceiveBytes(job.port, reply.data(), reply.size()), LinkResult::Ok);
-        const auto sum = static_cast<std::uint8_t>(0xF0 + 0x03 + merged[66] + merged[67]);
-        EXPECT_EQ(reply, (Bytes{0xF0, 0x03, merged[66], merged[67], sum}));
-        EXPECT_TRUE(SendByte(job.port, 0x06));
+        // The port stays open for the alignment commands: word 0x21 holds the radio's image bytes 66..67.
+        AlignWord word{};
+        EXPECT_TRUE(PortAlignRadio(job.port).ReadWord(0x21, word));
+        EXPECT_EQ(word, (AlignWord{merged[66], merged[67]}));
     }
 }
 
@@ -125,34 +132,6 @@ TEST(Upload, AsksBeforeReplacingAModifiedDocument) {
         if (answer == Answer::Yes) messages.push_back("Upload is completed");
         EXPECT_EQ(out.messages, messages);
     }
-}
-
-TEST(Download, WaitsThirtyOneReceivesForTheAnswerToAWrittenBlock) {
-    // 31 receives of at least 155 ms each: an answer 3.5 s late is still in time.
-    SimRadio radio({"--late-ack", "2:3500"});
-    const JobOutcome out = RunningJob({Op::Download, radio.Port()}, ProgramImage()).Finish();
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Download is completed"});
-}
-
-TEST(Download, KeepsPaceWithAUsbAdapterAndSendsTheSameBytesInTheSameOrder) {
-    // An adapter that holds what it receives for up to 16 ms would make a write that waits for each
-    // echo in turn take over a minute. Without the adapter or with it, the radio sees the same exchange.
-    const CloneImage merged = MergedImage(RadioImage(), ProgramImage(), false);
-    std::vector<std::pair<char, std::uint8_t>> exchanges[2];
-    for (const bool adapter : {false, true}) {
-        SCOPED_TRACE(adapter ? "adapter" : "direct");
-        SimRadio radio(adapter ? std::vector<std::string>{"--latency", "16"} : std::vector<std::string>{});
-        const auto start = std::chrono::steady_clock::now();
-        const JobOutcome out = RunningJob({Op::Download, radio.Port()}, ProgramImage()).Finish();
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
-        EXPECT_EQ(out.messages, std::vector<std::string>{"Download is completed"});
-        ASSERT_TRUE(radio.WaitForNote("image written"));
-        const auto log = radio.Log();
-        EXPECT_TRUE(EveryByteEchoed(log));
-        EXPECT_EQ(Tagged(log, 'P'), Concat({{0x70}, Bytes(32, 0x06), {0x60}, Blocks(0x21, merged)}));
-        for (const auto& e : log) exchanges[adapter].emplace_back(e.tag, e.byte);
-    }
-    EXPECT_TRUE(exchanges[0] == exchanges[1]);
 }
 
 TEST(Upload, TakesBlocksOfAnySizeTheRadioChooses) {

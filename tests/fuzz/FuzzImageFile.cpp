@@ -26,8 +26,7 @@ const std::string& FilePath() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FILE* file = std::fopen(FilePath().c_str(), "wb");
-    if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) std::abort();
+    tarn::fuzz::WriteInputFile(FilePath(), data, size);
     tarn::fuzz::FuzzInput noAnswers(nullptr, 0);
     tarn::fuzz::FuzzPrompter prompter(noAnswers);
     tarn::DocumentContent content;

@@ -2,7 +2,10 @@
 // The fuzzer's bytes, taken from the front: single choices first, then whatever is left.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace tarn::fuzz {
@@ -26,7 +29,6 @@ public:
         bytes_ = bytes_.subspan(n);
         return n;
     }
-    std::span<const std::uint8_t> Rest() const { return bytes_; }
     std::string_view RestText() const {
         return {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()};
     }
@@ -34,5 +36,11 @@ public:
 private:
     std::span<const std::uint8_t> bytes_;
 };
+
+// The targets that read a file read the fuzzer's bytes from `path`; a run that cannot write them is no run.
+inline void WriteInputFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) std::abort();
+}
 
 }  // namespace tarn::fuzz

@@ -43,10 +43,10 @@ std::string ReadText(const std::string& path) {
     return {bytes.begin(), bytes.end()};
 }
 
-// Polls `check` until it holds or a minute has passed.
+// Polls `check` until it holds or `seconds` have passed.
 template <typename F>
-bool Eventually(F check) {
-    for (int i = 0; i < 6000 && !check(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+bool Eventually(F check, int seconds = 60) {
+    for (int i = 0; i < seconds * 100 && !check(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return check();
 }
 
@@ -178,18 +178,12 @@ RunningJob::RunningJob(const TransferRequest& request, const CloneImage& image, 
     job_.Start();
 }
 
-JobOutcome RunningJob::Finish(std::chrono::seconds limit) {
-    const auto waitForEnd = [this](std::chrono::seconds seconds) {
-        const auto deadline = std::chrono::steady_clock::now() + seconds;
-        while (!events_.done && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return events_.done.load();
-    };
-    if (!waitForEnd(limit)) {
-        ADD_FAILURE() << "the transfer job did not end within " << limit.count() << " s; cancelling it";
+JobOutcome RunningJob::Finish() {
+    const auto ended = [this] { return events_.done.load(); };
+    if (!Eventually(ended, 30)) {
+        ADD_FAILURE() << "the transfer job did not end within 30 s; cancelling it";
         job_.RequestCancel();
-        if (!waitForEnd(std::chrono::seconds(10))) {
+        if (!Eventually(ended, 10)) {
             std::fprintf(stderr, "the transfer job does not end even when cancelled; giving up\n");
             std::abort();
         }

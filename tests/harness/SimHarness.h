@@ -4,7 +4,6 @@
 #include <sys/types.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -98,9 +97,9 @@ public:
     RunningJob(const TransferRequest& request, const CloneImage& image, std::deque<Answer> answers = {});
     ~RunningJob() { job_.RequestCancel(); }
     void Cancel() { job_.RequestCancel(); }
-    // Waits for the job's end. A job still running after `limit` fails the test and is cancelled; one
-    // that does not even end then stops the test program with a message rather than hang it.
-    JobOutcome Finish(std::chrono::seconds limit = std::chrono::seconds(30));
+    // Waits for the job's end. A job still running after 30 s fails the test and is cancelled; one that
+    // does not even end then stops the test program with a message rather than hang it.
+    JobOutcome Finish();
     ClonePort port;  // stays open after an alignment entry: the alignment commands use it
 
 private:

@@ -32,18 +32,11 @@ public:
     }
     std::size_t Read(std::uint8_t* buffer, std::size_t count) override {
         std::size_t n = 0;
-        for (; n < count; ++n) {
-            if (!echo_.empty()) {
-                buffer[n] = echo_.front();
-                echo_.pop_front();
-            } else if (!radio_.empty() && radio_.front() >= 0) {
-                buffer[n] = static_cast<std::uint8_t>(radio_.front());
-                radio_.pop_front();
-            } else {
-                if (!radio_.empty() && radio_.front() == kSilence) radio_.pop_front();
-                break;
-            }
+        for (; n < count && !echo_.empty(); ++n) buffer[n] = echo_.front(), echo_.pop_front();
+        for (; n < count && !radio_.empty() && radio_.front() >= 0; ++n) {
+            buffer[n] = static_cast<std::uint8_t>(radio_.front()), radio_.pop_front();
         }
+        if (n < count && !radio_.empty() && radio_.front() == kSilence) radio_.pop_front();
         return n;
     }
     bool TakeLineError() override {

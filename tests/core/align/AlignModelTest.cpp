@@ -18,29 +18,26 @@ public:
     explicit NotingRadio(const CloneImage& image) {
         for (std::uint16_t a = 0x20; a <= 0x2C; ++a) words[a] = {image[a * 2u], image[a * 2u + 1]};
     }
-    bool SelectChannel(std::uint8_t slot) override { return Note("channel " + std::to_string(slot)); }
+    bool SelectChannel(std::uint8_t slot) override { return Note("channel", slot); }
     bool ReadMeasurements(AlignMeasurements& m) override { return m = measurements, Note("measure"); }
-    bool SetLevel(std::uint8_t level) override { return Note("level " + std::to_string(level)); }
-    bool SetModulation(std::uint8_t a, std::uint8_t f, std::uint8_t c) override {
-        return Note("modulation " + std::to_string(a) + " " + std::to_string(f) + " " + std::to_string(c));
-    }
+    bool SetLevel(std::uint8_t level) override { return Note("level", level); }
+    bool SetModulation(std::uint8_t a, std::uint8_t f, std::uint8_t c) override { return Note("modulation", a, f, c); }
     bool Key() override { return Note("key"); }
     bool Unkey() override { return Note("unkey"); }
-    bool SendSingle(std::uint8_t command) override { return Note("single " + std::to_string(command)); }
-    bool SetReferenceTune(std::uint8_t v) override { return Note("reference " + std::to_string(v)); }
+    bool SendSingle(std::uint8_t command) override { return Note("single", command); }
+    bool SetReferenceTune(std::uint8_t v) override { return Note("reference", v); }
     bool ReadVorAngle(std::uint16_t& raw) override { return raw = vorRaw, Note("vor"); }
-    bool LoadSquelch(std::uint8_t t, std::uint8_t g, std::uint8_t h) override {
-        return Note("squelch " + std::to_string(t) + " " + std::to_string(g) + " " + std::to_string(h));
-    }
+    bool LoadSquelch(std::uint8_t t, std::uint8_t g, std::uint8_t h) override { return Note("squelch", t, g, h); }
     bool ReadWord(std::uint16_t address, AlignWord& word) override { return word = words[address], Note("read"); }
     bool WriteWord(std::uint16_t address, const AlignWord& word) override {
-        if (!Note("write")) return false;
-        words[address] = word;
-        return true;
+        return Note("write") && (words[address] = word, true);
     }
 
-    // Refuses the commands whose notes start with `refuse` (all of them while `refuse` is "*").
-    bool Note(const std::string& what) {
+    // Notes the command and its parameters; refuses the commands whose notes start with `refuse` (all of
+    // them while `refuse` is "*").
+    template <typename... Values>
+    bool Note(std::string what, Values... values) {
+        ((what += " " + std::to_string(values)), ...);
         notes.push_back(what);
         return !(refuse == "*" || (!refuse.empty() && what.rfind(refuse, 0) == 0));
     }
@@ -160,17 +157,6 @@ TEST(AlignModel, StoresEveryValueIntoItsImageBitsOnly) {
     EXPECT_EQ(s.image[87], 0);  // not the dialog's
 }
 
-TEST(AlignModel, ATransmitTestKeysUntilStopThenWritesTheLevel) {
-    Session s(TableWith(kBandAm));
-    EXPECT_EQ(s.model.PressAdj(9).result, AdjResult::Testing);
-    EXPECT_EQ(s.model.ActiveItem(), 9);
-    EXPECT_EQ(s.model.PressAdj(10).result, AdjResult::Idle);  // only STOP is live
-    EXPECT_EQ(s.model.PressAdj(9).result, AdjResult::Done);
-    EXPECT_EQ(s.radio.notes, (std::vector<std::string>{"key", "level 73", "unkey", "level 73", "read", "write"}));
-    EXPECT_EQ(s.radio.words[0x24], (AlignWord{72, 73}));
-    EXPECT_TRUE(s.model.Changed());
-}
-
 TEST(AlignModel, NeverLeavesTheRadioKeyedWhenAnUnkeyFails) {
     // Stopping: the test stays on (STOP) and closing does nothing until an unkey is acknowledged.
     Session s(TableWith(kBandAm));
@@ -198,7 +184,9 @@ TEST(AlignModel, NeverLeavesTheRadioKeyedWhenAnUnkeyFails) {
     EXPECT_EQ(t.model.ActiveItem(), 9);
 }
 
-TEST(AlignModel, RunsEachTestsCommandsInOrder) {
+// A test keys the radio and runs until STOP, the only live button meanwhile; a level or reference test
+// writes its value when it stops.
+TEST(AlignModel, RunsEachTestsCommandsInOrderUntilStop) {
     using N = std::vector<std::string>;
     struct Case {
         std::uint32_t mode, tone, narrow;
@@ -206,6 +194,7 @@ TEST(AlignModel, RunsEachTestsCommandsInOrder) {
         N start, stop;
     };
     const Case cases[] = {
+        {kBandAm, 0, 0, 9, {"key", "level 73"}, {"unkey", "level 73", "read", "write"}},
         {kBandAm, 0, 0, 11, {"key", "single 58", "level 73", "modulation 80 0 0", "single 54"}, {"single 0", "unkey"}},
         {kBandExp, 0, 0, 17, {"key", "single 58", "modulation 0 79 0", "single 54"}, {"single 0", "unkey"}},
         {kBandExp, kToneCtcss, 1, 20, {"key", "modulation 0 0 89", "single 63"},
@@ -218,9 +207,12 @@ TEST(AlignModel, RunsEachTestsCommandsInOrder) {
         Session s(TableWith(c.mode, c.tone, c.narrow));
         EXPECT_EQ(s.model.PressAdj(c.item).result, AdjResult::Testing);
         EXPECT_EQ(s.radio.notes, c.start);
+        EXPECT_EQ(s.model.ActiveItem(), c.item);
+        EXPECT_EQ(s.model.PressAdj(0).result, AdjResult::Idle);  // a capture, live but for the test
         s.radio.notes.clear();
         EXPECT_EQ(s.model.PressAdj(c.item).result, AdjResult::Done);
         EXPECT_EQ(s.radio.notes, c.stop);
+        EXPECT_TRUE(s.model.Changed());
     }
     // No CTCSS or DCS test without the tone.
     Session s(TableWith(kBandExp));
@@ -288,19 +280,11 @@ TEST(AlignModel, EnablesTheTransmitItemsOfTheTestChannelsBand) {
 }
 
 TEST(AlignModel, DescribesTheTestChannel) {
-    ChannelEntry e;
-    e.Mode = kBandBrs;
-    e.Narrow = 1;
-    e.RxFrequency = 151625000;
-    e.ShiftMode = kShiftPlus;
-    e.ShiftOffset = 600000;
-    e.TxPower = 0;
+    const ChannelEntry e{.Label = {}, .Mode = kBandBrs, .RxFrequency = 151625000, .ShiftOffset = 600000, .TxPower = 0,
+                         .ShiftMode = kShiftPlus, .Narrow = 1};
     const AlignChannelLine line = ChannelLineTexts(e, false);
-    EXPECT_EQ(line.band, "BRS(Narrow)");
-    EXPECT_EQ(line.rxFrequency, "151.625000");
-    EXPECT_EQ(line.txFrequency, "0.600000");
-    EXPECT_EQ(line.shift, "+");
-    EXPECT_EQ(line.power, "L1");
+    EXPECT_EQ((std::vector{line.band, line.rxFrequency, line.txFrequency, line.shift, line.power}),
+              (std::vector<std::string>{"BRS(Narrow)", "151.625000", "0.600000", "+", "L1"}));
 }
 
 }  // namespace

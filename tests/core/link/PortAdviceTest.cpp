@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "core/support/TempDir.h"
@@ -98,23 +99,19 @@ TEST(PortAdvice, APortWithoutPermissionGivesThePermissionSentence) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        ::close(pipeFds[0]);
         if (geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) _exit(3);
         ClonePort port;
         const bool opened = OpenLink(port, path);
         const std::string text = (MayOpenPort(path) ? "may-open " : "") + PortOpenFailureText(port);
-        if (::write(pipeFds[1], text.data(), text.size()) < 0) _exit(4);
-        _exit(opened ? 1 : 0);
+        _exit(opened || ::write(pipeFds[1], text.data(), text.size()) < 0 ? 1 : 0);
     }
     ::close(pipeFds[1]);
-    std::string text;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+    std::string text(1024, '\0');
+    text.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::read(pipeFds[0], text.data(), text.size()))));
     ::close(pipeFds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0) << text;
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << ' ' << text;
     EXPECT_EQ(text, "Problem with COM port\r\nYou have no permission to use " + path +
                         ". Your user may not use this port: add it to the group that owns the device "
                         "(sudo usermod -aG " + group + " $USER, then log out and in).");

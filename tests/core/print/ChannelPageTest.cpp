@@ -121,8 +121,7 @@ TEST(ChannelPage, PagesWalkOnFromTheLastListedChannelWithGroupLinesOnlyAtGroupSt
 }
 
 TEST(ListingJob, APageRangePrintsOnlyItsPagesFromTheTopInAnyOrder) {
-    DocumentContent content;
-    FillDefaultImage(content);
+    DocumentContent content = DefaultContent();
     content.Channels = FullTable();
     ListingJob job(content, "<none>", TextMetrics{12, 7});
     ASSERT_EQ(job.PageCount(), 4u);
