@@ -119,7 +119,8 @@ TEST_F(FillChannelsTest, StepChangesNoOtherChannelWhenTheCurrentOneTakesNothing)
         int beeps;
     } cases[] = {{2, 7, 1},   // no tone type on the air band
                  {5, 13, 0},  // an empty channel's cells are inert
-                 {3, 8, 0}};  // the tone list cancelled
+                 {3, 8, 0},   // the tone list cancelled
+                 {3, 4, 0}};  // Space leaves a frequency as it is
     for (const auto& c : cases) {
         document.Content() = start;
         document.SetModified(false);

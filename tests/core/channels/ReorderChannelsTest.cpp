@@ -149,6 +149,12 @@ TEST_F(ReorderChannelsTest, SortOrdersTheChannelsInUseAndThenTheEmptyOnes) {
         EXPECT_EQ(Differences(before, c.moves), none);
     }
     EXPECT_FALSE(SortChannels(table, kGroupWx, SortKey::Tag));
+
+    // However many channels share a frequency, they keep their order.
+    for (std::size_t slot = kBookFirstSlot; slot < kWxFirstSlot; ++slot) Use(slot, "B" + std::to_string(slot));
+    const std::vector<SavedSlot> before = Saved();
+    SortChannels(table, kGroupBook, SortKey::Frequency);
+    EXPECT_EQ(Differences(before, {}), none);
 }
 
 // On the document each operation is one step that undo takes back to the exact bytes; one that changes
