@@ -6,9 +6,6 @@
 namespace tarn {
 namespace {
 
-constexpr std::size_t kPmslSlot = 68;
-constexpr std::size_t kPmsuSlot = 69;
-
 std::string Numbered(const char* group, std::size_t slot, std::size_t first) {
     return group + std::to_string(slot - first + 1);
 }
@@ -37,6 +34,10 @@ std::string SlotName(std::size_t slot) {
 }
 
 std::string CellEditLabel(std::size_t slot, int column) { return ColumnName(column) + " of " + SlotName(slot); }
+
+std::string CellsEditLabel(std::size_t count, int column) {
+    return ColumnName(column) + " of " + std::to_string(count) + " channels";
+}
 
 std::string PasteLabel(std::size_t slot, int column) {
     if (column == 0) return "Channel Copy to " + SlotName(slot);

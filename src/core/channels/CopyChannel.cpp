@@ -22,7 +22,7 @@ void CopyChannel(ChannelTable& table, std::size_t source, std::size_t destinatio
     if (source >= EntryCount || destination >= EntryCount || source == destination) return;
     const ChannelEntry& from = table.Entries[source];
     ChannelEntry& to = table.Entries[destination];
-    if (destination != kMrFirstSlot && destination != kBookFirstSlot) to.Empty = from.Empty;
+    if (!AlwaysInUse(destination)) to.Empty = from.Empty;
     to.Mode = from.Mode;
     to.Band = from.Band;
     to.Narrow = from.Narrow;

@@ -40,7 +40,7 @@ std::uint32_t Toggled(std::uint32_t flag) { return flag == 0 ? 1 : 0; }
 
 bool StepEmpty(ChannelEntry& entry, std::size_t slot) {
     // MR 1 and BOOK 1 are never taken out of use.
-    if ((slot == kMrFirstSlot || slot == kBookFirstSlot) && entry.Empty == 0) return true;
+    if (AlwaysInUse(slot) && entry.Empty == 0) return true;
     entry.Empty = Toggled(entry.Empty);
     return true;
 }

@@ -12,14 +12,9 @@
 namespace tarn {
 namespace {
 
-constexpr std::size_t kPmslSlot = 68;
-constexpr std::size_t kPmsuSlot = 69;
 constexpr std::int64_t kFirstBookLocation = kBookFirstSlot + 1;
 constexpr std::int64_t kLastBookLocation = kWxFirstSlot;
 constexpr std::int64_t kLastLocation = kSlotsEnd;
-
-bool IsScanLimit(std::size_t slot) { return slot == kPmslSlot || slot == kPmsuSlot; }
-bool AlwaysInUse(std::size_t slot) { return slot == kMrFirstSlot || slot == kBookFirstSlot; }
 
 std::optional<std::int64_t> LocationOf(const CsvColumns& columns, const CsvRecord& row) {
     return ScaledDecimal(columns.Field(row, CsvColumn::Location), 0);

@@ -8,20 +8,10 @@
 #include "model/ChannelRecord.h"
 #include "model/Document.h"
 #include "settings/SettingsScript.h"
+#include "ui/SilentPrompter.h"
 
 namespace tarn {
 namespace {
-
-// Decoding reports nothing; a prompter is needed only because a Document takes one.
-class SilentPrompter : public Prompter {
-public:
-    void Tell(const std::string&, MessageIcon) override {}
-    Answer AskYesNo(const std::string&, MessageIcon) override { return Answer::No; }
-    Answer AskYesNoCancel(const std::string&, MessageIcon) override { return Answer::Cancel; }
-    Answer AskOkCancel(const std::string&, MessageIcon) override { return Answer::Cancel; }
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return std::nullopt; }
-};
 
 using Labelled = std::vector<std::pair<std::string, std::string>>;
 
@@ -48,7 +38,7 @@ std::string RowText(const ChannelEntry& entry) {
 }
 
 ShownImage Show(const CloneImage& image) {
-    SilentPrompter prompter;
+    SilentPrompter prompter;  // decoding asks nothing; a Document needs a prompter all the same
     Document document(prompter, {});
     document.Image() = image;
     document.DecodeImage();

@@ -8,9 +8,6 @@
 namespace tarn {
 namespace {
 
-constexpr std::size_t kPmslSlot = 68;
-constexpr std::size_t kPmsuSlot = 69;
-
 std::string SlotLabel(std::size_t slot, std::size_t groupFirstSlot) {
     if (slot == kPmslSlot) return "PMSL";
     if (slot == kPmsuSlot) return "PMSU";
@@ -80,7 +77,7 @@ void DefaultChannelTable(ChannelTable& table) {
     ResetGroupState(table);
     table.GroupSizes = {70, 90, 10, 32};
     for (std::size_t s = 0; s < kSlotsEnd; ++s) {
-        table.Entries[s].Empty = (s < kWxFirstSlot && s != kMrFirstSlot && s != kBookFirstSlot) ? 1 : 0;
+        table.Entries[s].Empty = (s < kWxFirstSlot && !AlwaysInUse(s)) ? 1 : 0;
     }
 }
 

@@ -29,6 +29,13 @@ inline constexpr std::size_t kBookFirstSlot = 70;
 inline constexpr std::size_t kWxFirstSlot = 160;
 inline constexpr std::size_t kBrsFirstSlot = 170;
 inline constexpr std::size_t kSlotsEnd = 202;
+// The scan limits PMSL and PMSU, the last two MR slots.
+inline constexpr std::size_t kPmslSlot = 68;
+inline constexpr std::size_t kPmsuSlot = 69;
+
+inline constexpr bool IsScanLimit(std::size_t slot) { return slot == kPmslSlot || slot == kPmsuSlot; }
+// MR 1 and BOOK 1, which the radio needs in use: nothing takes them out of use.
+inline constexpr bool AlwaysInUse(std::size_t slot) { return slot == kMrFirstSlot || slot == kBookFirstSlot; }
 
 // Image places of the channel records and of the bytes that belong to the table.
 inline constexpr std::size_t kWxRecordsOffset = 212;

@@ -82,6 +82,8 @@ public:
     bool WriteDefaultImageFile(const std::string& fileName);
 
 private:
+    friend class EditStep;  // counts the open steps, so that only the outermost one records
+
     bool MoveInHistory(bool (EditHistory::*move)(DocumentContent&));
 
     Prompter& prompter_;
@@ -93,6 +95,7 @@ private:
     std::string currentFilePath_{kNoFilePath};
     bool modified_ = false;
     bool defaultImageLoaded_ = false;
+    int editStepDepth_ = 0;
 };
 
 }  // namespace tarn

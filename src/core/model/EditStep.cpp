@@ -5,11 +5,17 @@
 
 namespace tarn {
 
-EditStep::EditStep(Document& document, std::string label)
-    : document_(document), label_(std::move(label)), before_(document.Content()) {}
+EditStep::EditStep(Document& document, std::string label, ModifiedFlag modifiedFlag)
+    : document_(document), label_(std::move(label)), modifiedFlag_(modifiedFlag), wasModified_(document.Modified()) {
+    if (document_.editStepDepth_++ == 0) before_ = document_.Content();
+}
 
 EditStep::~EditStep() {
-    if (!SameContent(before_, document_.Content())) document_.RecordEdit(std::move(before_), std::move(label_));
+    --document_.editStepDepth_;
+    if (!before_) return;
+    const bool changed = !SameContent(*before_, document_.Content());
+    if (modifiedFlag_ == ModifiedFlag::FollowsContent) document_.SetModified(changed || wasModified_);
+    if (changed) document_.RecordEdit(std::move(*before_), std::move(label_));
 }
 
 bool SameContent(const DocumentContent& a, const DocumentContent& b) {
