@@ -8,20 +8,19 @@
 namespace tarn {
 namespace {
 
-TEST(StartOptions, OnlyAWholeCommandLineOfTheSwitchAsksForThePassword) {
-    for (auto [args, asks] : {std::pair{std::vector<std::string>{"/m"}, true}, {{"-M"}, true}, {{"/M"}, true},
-                              {{"/m", "radio.trn"}, false}, {{"/mx"}, false}, {{}, false}}) {
-        EXPECT_EQ(ParseStartOptions(args).askMaintenancePassword, asks) << args.size();
+// Only a whole command line of the switch asks for the password; the first argument that is no option
+// ("/word" is one, an absolute path is not) is the file to open.
+TEST(StartOptions, TheSwitchAloneAsksForThePasswordAndTheFirstNonOptionIsTheFile) {
+    using Args = std::vector<std::string>;
+    for (auto [args, asks, file] : {std::tuple{Args{"/m"}, true, ""}, {Args{"-M"}, true, ""}, {Args{}, false, ""},
+                                    {Args{"/m", "radio.trn"}, false, "radio.trn"}, {Args{"/mx"}, false, ""},
+                                    {Args{"/x.trn", "b.trn"}, false, "/x.trn"}, {Args{"/Embedding"}, false, ""}}) {
+        const StartOptions o = ParseStartOptions(args);
+        EXPECT_EQ(std::tuple(o.askMaintenancePassword, o.fileToOpen.value_or("")), std::tuple(asks, std::string(file)))
+            << (args.empty() ? "" : args[0]);
     }
-    EXPECT_FALSE(ParseStartOptions({"-m"}).fileToOpen);
     for (const char* typed : {"Mirel-toska", "mirel-toska ", ""}) EXPECT_FALSE(IsMaintenancePassword(typed));
     EXPECT_TRUE(IsMaintenancePassword("mirel-toska"));
-}
-
-TEST(StartOptions, FirstNonOptionIsTheFileToOpen) {
-    EXPECT_EQ(ParseStartOptions({"/m", "radio.trn"}).fileToOpen, "radio.trn");
-    EXPECT_EQ(ParseStartOptions({"/x.trn", "b.trn"}).fileToOpen, "/x.trn");
-    EXPECT_FALSE(ParseStartOptions({"/Embedding"}).fileToOpen);
     const StartOptions o =
         ParseStartOptions({"--screenshot", "shot.png", "--port", "/dev/pts/7", "--quit-when-shown", "a.trn"});
     EXPECT_EQ(std::tie(o.screenshot, o.port, o.quitWhenShown, o.fileToOpen),

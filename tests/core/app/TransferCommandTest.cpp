@@ -55,11 +55,9 @@ TEST_F(TransferCommandTest, FinishSettlesTheDocument) {
     const Case cases[] = {
         // The radio's image in the document is tied to no file, even when the user pressed Cancel while
         // "Overwrite original data" was open and then said Yes.
-        {Op::Upload, {false, true, false}, true, true, false, false},
         {Op::Upload, {true, true, false}, true, true, false, false},
         // Failed, answered No or cancelled: the old image stays tied to its file, so Save still writes it there.
         {Op::Upload, {false, false, false}, false, true, true, true},
-        {Op::Upload, {true, false, false}, false, true, true, true},
         {Op::Download, {false, false, false}, true, true, true, true},
         // The merged image is the program's in every case; the model follows it only when going on.
         {Op::AlignEntry, {false, false, true}, true, true, true, true},

@@ -67,20 +67,6 @@ TEST_F(ChannelTableTest, MemoryChannelsAreDecodedAgainstTheWeatherSlots) {
     EXPECT_EQ(std::tie(Slot(1).Band, Slot(1).RxFrequency), std::tuple(kBandAm, 136975000));
 }
 
-TEST_F(ChannelTableTest, EveryNewTableDecodesMemoryChannelsAsMemoryChannels) {
-    // Without its labels a slot is taken for a VFO record, which keeps 137..165 MHz as the expansion band
-    // even while "Gray Expansion" is off; every decode (CLI, desktop, tests) must start from the same table.
-    Slot(3).Empty = 0;
-    Slot(3).RxFrequency = 137425000;
-    EncodeImage(content);
-    DocumentContent fresh;
-    fresh.Image = content.Image;
-    DecodeImage(fresh);
-    const ChannelEntry& decoded = fresh.Channels.Entries[3];
-    EXPECT_EQ(std::tie(decoded.Label, decoded.Band, decoded.RxFrequency),
-              std::tuple("   4", kBandAm, 136975000));
-}
-
 TEST_F(ChannelTableTest, SelectGroupSkipsGroupsThatAreSwitchedOff) {
     auto select = [&](std::uint32_t group) {
         content.Channels.CurrentGroup = group;

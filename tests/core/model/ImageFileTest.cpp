@@ -220,8 +220,7 @@ TEST_F(ImageFileTest, ASaveKilledMidWriteLeavesNothingBehind) {
 TEST_F(ImageFileTest, FileChecksTellWhyAFileCannotBeOpened) {
     WriteBytes(dir.File("empty"), {});
     WriteBytes(dir.File("one"), {1});
-    for (auto [path, check] : {std::pair{std::string(), FileCheck::CannotOpen}, {dir.File("missing"), FileCheck::CannotOpen},
-                               {dir.File("empty"), FileCheck::CannotRead},
+    for (auto [path, check] : {std::pair{dir.File("missing"), FileCheck::CannotOpen}, {dir.File("empty"), FileCheck::CannotRead},
                                {dir.File("one"), FileCheck::Ok}}) {
         EXPECT_EQ(FileIsReadable(path), check) << path;
     }

@@ -70,7 +70,6 @@ TEST_F(SettingsScriptTest, RefusesWhatTheDialogWouldNotAllowAndChangesNothing) {
     const struct {
         std::string_view assignment, why;
     } cases[] = {
-        {"system.gray_expansion=Enable", "maintenance mode"},
         {"system.vfo_band=Exp", "not one of: Air, FM Radio"},
         {"common.bclo=On", "BRS Mode TX"},
         {"common.range_beep=Off", "does not show it"},
