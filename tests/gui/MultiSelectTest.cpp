@@ -87,6 +87,13 @@ private slots:
         s.Key(Qt::Key_Space);  // Scan of MR 4 (the current cell) switched on, and handed to MR 1 and 2
         QCOMPARE(s.Column(13), (QStringList{"v", "v", "-", "v", "-"}));
         QCOMPARE(s.Status(), QStringLiteral("Changed 3 channels"));
+
+        // Ctrl+Space takes the current cell out of the selection and stays on it ("   2" starts with a blank).
+        s.Click(0, 0);
+        s.Key(Qt::Key_Down, Qt::ShiftModifier);
+        s.Key(Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(s.view.Grid()->currentIndex().row(), 1);
+        QVERIFY(!s.view.Grid()->selectionModel()->isSelected(s.view.Model()->index(1, 0)));
     }
 
     void CtrlDownMovesTheSelectedChannelsAndTheSelectionGoesWithThem() {

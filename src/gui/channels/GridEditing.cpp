@@ -1,6 +1,7 @@
 #include "channels/GridEditing.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTableView>
@@ -74,7 +75,12 @@ bool GridEditing::KeyPress(QKeyEvent* event) {
             editor_->Begin(EditKindOnEnter(entry, column), cellText, false);
             return false;
         case Qt::Key_Space:
-            if (event->modifiers() & Qt::ControlModifier) return false;  // the grid's own: select the cell
+            if (event->modifiers() & Qt::ControlModifier) {
+                // Adds or takes out the current cell; the grid's own Ctrl+Space would also jump to the
+                // next cell whose text starts with a blank.
+                grid_->selectionModel()->select(current, QItemSelectionModel::Toggle);
+                return true;
+            }
             if (event->modifiers() & Qt::ShiftModifier) {
                 selection_->SelectWholeRows();
                 return true;

@@ -2,7 +2,8 @@
 // The keys and mouse actions aimed at the channel grid that edit a channel: Enter and typed characters
 // open the in-cell edit box, Space and double clicks step a cell, F3 inverts a DCS code, and presses on
 // the header rows are kept from the grid. Every refusal sounds the system beep. With several rows
-// selected, Space and F3 act on each of their channels; Shift+Space selects the rows whole.
+// selected, Space and F3 act on each of their channels; Ctrl+Space adds or takes out the current cell,
+// Shift+Space selects the rows whole.
 #include <QObject>
 
 #include "ui/ChannelPicker.h"
