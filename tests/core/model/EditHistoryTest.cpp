@@ -134,6 +134,22 @@ TEST_F(EditHistoryTest, AChangeThatDoesNothingAddsNoStep) {
     }
 }
 
+// A step opened inside another is part of it: one step, under the outer label. A step whose Modified flag
+// follows the content marks the document modified only when the content changed.
+TEST_F(EditHistoryTest, NestedStepsAreOneStepAndModifiedCanFollowTheContent) {
+    for (const bool change : {true, false}) {
+        document.NewDocument();
+        {
+            const EditStep outer(document, "Outer", ModifiedFlag::FollowsContent);
+            const EditStep inner(document, "Inner");
+            if (change) document.Settings().DisplayMode ^= 1;
+            document.SetModified(true);  // as a cell edit does, changed or not
+        }
+        EXPECT_EQ(std::tuple(document.Modified(), document.History().UndoCount(), document.History().UndoLabel()),
+                  std::tuple(change, change ? 1u : 0u, std::string(change ? "Outer" : "")));
+    }
+}
+
 // Past the depth the oldest step goes: of 101 steps, undoing all that are kept reaches the content after the first.
 TEST_F(EditHistoryTest, KeepsTheLastHundredSteps) {
     Air(2, 118'000'000);
