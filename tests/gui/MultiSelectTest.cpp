@@ -126,6 +126,18 @@ private slots:
         }
     }
 
+    void InsertShiftsTheChannelsDownOrSaysWhyNot() {
+        Session s;
+        s.Click(1, 3);
+        s.Key(Qt::Key_Insert);
+        QCOMPARE(s.Column(3), (QStringList{"D", "", "C", "B", "A"}));
+        s.app->document.Channels().Entries[67].Empty = 0;  // MR 68, the last before the scan limits
+        s.Key(Qt::Key_Insert);
+        QCOMPARE(s.ws.prompter.shown.size(), 1u);
+        QVERIFY(s.ws.prompter.shown[0].text.starts_with("No empty channel can be inserted"));
+        QCOMPARE(s.Column(3), (QStringList{"D", "", "C", "B", "A"}));
+    }
+
     // Del takes the selected channels out of use after asking; in the open edit box Del and Ins stay the
     // box's own keys.
     void DeleteAsksAndTheEditBoxKeepsItsKeys() {
@@ -141,7 +153,7 @@ private slots:
         s.Key(Qt::Key_Delete);
         QCOMPARE(inUse(), QStringLiteral("vvvv-"));
         s.Key(Qt::Key_Delete);
-        QCOMPARE(s.ws.prompter.shown.back().text, std::string("Delete the 2 selected channels?"));
+        QCOMPARE(s.ws.prompter.Texts(), std::vector<std::string>(2, "Delete the 2 selected channels?"));
         QCOMPARE(inUse(), QStringLiteral("vv---"));
 
         s.Click(1, 3);
