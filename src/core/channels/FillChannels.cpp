@@ -111,8 +111,8 @@ FillResult FillTypedText(Document& document, std::span<const std::size_t> slots,
 FillResult FillPastedText(Document& document, std::span<const std::size_t> slots, int column, std::string_view text,
                           Prompter& prompter) {
     const ChannelTable& table = document.Channels();
-    const std::vector<std::size_t> shown =
-        column == 0 ? std::vector<std::size_t>{table.CurrentIndex} : SlotsOfCurrentGroup(table, slots);
+    const std::size_t current = table.CurrentIndex;
+    const std::vector<std::size_t> shown = SlotsOfCurrentGroup(table, column == 0 ? std::span(&current, 1) : slots);
     const std::string label =
         shown.size() == 1 ? PasteLabel(shown.front(), column) : "Paste into " + CellsEditLabel(shown.size(), column);
     return FillEach(document, shown, label,

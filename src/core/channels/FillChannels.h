@@ -27,8 +27,10 @@ FillResult FillTypedText(Document& document, std::span<const std::size_t> slots,
 FillResult FillPastedText(Document& document, std::span<const std::size_t> slots, int column, std::string_view text,
                           Prompter& prompter);
 // Space (or a double click) on `column`: the current channel is stepped (its pick list shown once) and
-// every other slot is given the value the current channel then shows. When the current channel refuses
-// the step, nothing changes.
+// every other slot is given the value the current channel then shows, as a paste of that cell text would
+// give it (on the channel-number column: switched into or out of use like the current channel). When the
+// current channel refuses the step (with its beeps) or its pick list is cancelled, no other channel
+// changes; nor do they on the Mode, TAG and frequency columns, which Space leaves as they are.
 FillResult FillStep(Document& document, std::span<const std::size_t> slots, int column, ChannelPicker& picker);
 // F3: each slot's DCS code is complemented.
 FillResult FillComplementDcs(Document& document, std::span<const std::size_t> slots, int column);

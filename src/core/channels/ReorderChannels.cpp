@@ -56,7 +56,8 @@ bool TookFirstSlotOutOfUse(const ChannelEntries& before, const ChannelEntries& a
 
 // The TAG as sorted: its text without the blanks that pad it.
 std::string_view TagKey(const ChannelEntry& entry) {
-    std::string_view tag(entry.Tag.data());
+    std::string_view tag(entry.Tag.data(), kTagLength);
+    tag = tag.substr(0, tag.find('\0'));
     return tag.substr(0, tag.find_last_not_of(' ') + 1);
 }
 

@@ -22,7 +22,8 @@ bool IsMovableSlot(std::size_t slot);
 
 // Moves the channels in `slots` one movable slot up (`direction` -1) or down (+1) within their group,
 // stepping over the slots that never move. Returns the slots the channels are in afterwards (the same
-// slots when the move is refused: a channel already at its group's edge, or MR 1 / BOOK 1 left empty).
+// slots when the move is refused: a slot that never moves, a channel already at its group's edge, or MR 1
+// or BOOK 1 left empty). The current channel (CurrentIndex) stays where it is.
 std::vector<std::size_t> MoveChannels(ChannelTable& table, std::span<const std::size_t> slots, int direction);
 
 // Inserts an empty channel at `slot`, shifting the group's channels from there down by one movable slot.

@@ -88,7 +88,9 @@ TEST_F(FillChannelsTest, ChangesExactlyTheChannelsTheCellRulesAllow) {
         EXPECT_EQ(table.CurrentIndex, 3u) << c.what;
         EXPECT_EQ(document.Modified(), !c.changed.empty()) << c.what;
         EXPECT_EQ(document.History().UndoCount(), c.changed.empty() ? 0u : 1u) << c.what;
-        if (document.Undo()) EXPECT_EQ(Saved(), before) << c.what;
+        if (document.Undo()) {
+            EXPECT_EQ(Saved(), before) << c.what;
+        }
     }
     EXPECT_EQ(document.History().RedoLabel(), "Dec/Enc of 5 channels");
 }
