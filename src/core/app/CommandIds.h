@@ -34,5 +34,11 @@ inline constexpr int kAlign = 32851;
 inline constexpr int kImportCsv = 32860;
 inline constexpr int kExportCsv = 32861;
 inline constexpr int kOpenBackupFolder = 32862;
+inline constexpr int kMoveChannelsUp = 32870;
+inline constexpr int kMoveChannelsDown = 32871;
+inline constexpr int kInsertEmptyChannel = 32872;
+inline constexpr int kDeleteChannels = 32873;
+inline constexpr int kSortByFrequency = 32874;
+inline constexpr int kSortByTag = 32875;
 
 }  // namespace tarn::command

@@ -42,6 +42,7 @@
 #include "app/UndoMenuTexts.h"
 #include "app/UserDataFolder.h"
 #include "app/WindowPlacement.h"
+#include "channels/ChannelCommands.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/ChannelView.h"
 #include "csv/CsvCommands.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     : QMainWindow(parent),
       app_(app),
       view_(new ChannelView(app, this)),
+      channelCommands_(std::make_unique<ChannelCommands>(app.document, app.prompter, *view_)),
       listingPrinter_(new ListingPrinter(app, this)),
       activeTable_(&EnableTableFor(app.maintenanceMode)) {
     setCentralWidget(view_);
@@ -78,6 +80,8 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     view_->SetContextMenu(editMenu_);
+    connect(view_, &ChannelView::GroupShown, this, &MainWindow::UpdateCommands);
+    connect(view_, &ChannelView::StatusMessage, this, [this](const QString& text) { statusBar()->showMessage(text); });
     connect(listingPrinter_, &ListingPrinter::PrinterChanged, this, [this] { Refresh(2); });
     connect(view_, &ChannelView::FileDataRequested, this, [this] {
         RunFileDataCommand(app_.document, this);
@@ -123,14 +127,19 @@ MainWindow::~MainWindow() {
 
 QAction* MainWindow::AddCommand(QMenu* menu, int id, const QString& text, void (MainWindow::*slot)(),
                                 const QKeySequence& shortcut) {
+    return AddCommand(menu, id, text, [this, slot] { (this->*slot)(); }, shortcut);
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, int id, const QString& text, std::function<void()> run,
+                                const QKeySequence& shortcut) {
     auto* action = new QAction(text, this);
     action->setData(id);
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [this, id, slot] {
+    connect(action, &QAction::triggered, this, [this, id, run = std::move(run)] {
         // An open cell edit is stored before any command reads or replaces the channels; Copy and
         // Paste act on the edit box itself.
         if (id != command::kEditCopy && id != command::kEditPaste) view_->CommitEdit();
-        (this->*slot)();
+        run();
     });
     if (menu) menu->addAction(action);
     actions_[id] = action;
@@ -172,6 +181,7 @@ void MainWindow::CreateMenus() {
     copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     QAction* paste = AddCommand(editMenu_, kEditPaste, QStringLiteral("&Paste"), &MainWindow::OnPaste);
     paste->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    AddChannelCommands();
 
     viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
     QMenu* viewMenu = viewMenu_;
@@ -214,6 +224,24 @@ void MainWindow::CreateMenus() {
     for (QMenu* menu : {fileMenu_, editMenu_, viewMenu, itemMenu, commonMenu, radioMenu, alignMenu, helpMenu}) {
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommands);
     }
+}
+
+void MainWindow::AddChannelCommands() {
+    using namespace command;
+    ChannelCommands& channels = *channelCommands_;
+    editMenu_->addSeparator();
+    AddCommand(editMenu_, kMoveChannelsUp, QStringLiteral("&Move Up"), [&channels] { channels.Move(-1); },
+               QKeySequence(Qt::CTRL | Qt::Key_Up));
+    AddCommand(editMenu_, kMoveChannelsDown, QStringLiteral("Move &Down"), [&channels] { channels.Move(1); },
+               QKeySequence(Qt::CTRL | Qt::Key_Down));
+    AddCommand(editMenu_, kInsertEmptyChannel, QStringLiteral("&Insert Empty Channel"),
+               [&channels] { channels.InsertEmpty(); }, QKeySequence(Qt::Key_Insert));
+    AddCommand(editMenu_, kDeleteChannels, QStringLiteral("D&elete Channels"), [&channels] { channels.Delete(); },
+               QKeySequence(Qt::Key_Delete));
+    editMenu_->addSeparator();
+    AddCommand(editMenu_, kSortByFrequency, QStringLiteral("Sort by &Frequency"),
+               [&channels] { channels.Sort(SortKey::Frequency); });
+    AddCommand(editMenu_, kSortByTag, QStringLiteral("Sort by &TAG"), [&channels] { channels.Sort(SortKey::Tag); });
 }
 
 void MainWindow::CreateToolBar() {
@@ -292,6 +320,10 @@ void MainWindow::UpdateCommands() {
     redo->setText(QString::fromStdString(RedoMenuText(history)));
     undo->setEnabled(undo->isEnabled() && history.CanUndo());
     redo->setEnabled(redo->isEnabled() && history.CanRedo());
+    for (int id : {command::kMoveChannelsUp, command::kMoveChannelsDown, command::kInsertEmptyChannel,
+                   command::kDeleteChannels, command::kSortByFrequency, command::kSortByTag}) {
+        Action(id)->setEnabled(channelCommands_->CanReorder());
+    }
 }
 
 void MainWindow::RebuildRecentFiles() {
@@ -436,7 +468,7 @@ void MainWindow::RunTransfer(TransferOperation operation) {
 void MainWindow::StepHistory(bool (Document::*step)()) {
     const QModelIndex cell = view_->Grid()->currentIndex();
     (app_.document.*step)();
-    if (cell.isValid()) view_->Grid()->setCurrentIndex(view_->Model()->index(cell.row(), cell.column()));
+    if (cell.isValid()) view_->GoToCell(cell.row(), cell.column());
 }
 
 void MainWindow::OnUndo() { StepHistory(&Document::Undo); }

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "app/CommandEnableTable.h"
 #include "link/TransferJob.h"
@@ -20,6 +21,7 @@ class Document;
 namespace tarn::gui {
 
 struct AppContext;
+class ChannelCommands;
 class ChannelView;
 class ListingPrinter;
 
@@ -64,7 +66,10 @@ private:
 
     QAction* AddCommand(QMenu* menu, int id, const QString& text, void (MainWindow::*slot)(),
                         const QKeySequence& shortcut = {});
+    QAction* AddCommand(QMenu* menu, int id, const QString& text, std::function<void()> run,
+                        const QKeySequence& shortcut = {});
     void CreateMenus();
+    void AddChannelCommands();
     void CreateToolBar();
     void CreateStatusBar();
     // The size from the configuration file, held to the screen's available area, and centred on it.
@@ -111,6 +116,7 @@ private:
 
     AppContext& app_;
     ChannelView* view_;
+    std::unique_ptr<ChannelCommands> channelCommands_;
     ListingPrinter* listingPrinter_;
     const CommandEnableTable* activeTable_;
     std::map<int, QAction*> actions_;

@@ -1,6 +1,7 @@
 #include "channels/ChannelTableModel.h"
 
 #include <QApplication>
+#include <vector>
 #include <QPalette>
 
 #include "channels/ChannelCellText.h"
@@ -54,6 +55,32 @@ void ChannelTableModel::RedrawAfterChange(int row, int column) {
 
 void ChannelTableModel::RedrawRow(int row) {
     emit dataChanged(index(row, 0), index(row, kGridColumnCount - 1));
+}
+
+void ChannelTableModel::RedrawAll() {
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, kGridColumnCount - 1));
+}
+
+void ChannelTableModel::RowsMoved(std::span<const int> from, std::span<const int> to) {
+    // Where each row's channel is now; every index must land on a row of its own.
+    std::vector<int> rowAfter(rowCount(), -1);
+    std::vector<bool> taken(rowCount(), false);
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        rowAfter[from[i]] = to[i];
+        taken[to[i]] = true;
+    }
+    int free = 0;
+    for (int& after : rowAfter) {
+        if (after >= 0) continue;
+        while (taken[free]) ++free;
+        after = free++;
+    }
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    for (const QModelIndex& old : before) after << index(rowAfter[old.row()], old.column());
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
 }
 
 }  // namespace tarn::gui

@@ -2,6 +2,7 @@
 // The grid's model: one row per channel of the current group, fifteen columns, texts formatted from
 // the channel table whenever a cell is drawn (the grid keeps no channel data of its own).
 #include <QAbstractTableModel>
+#include <span>
 
 #include "model/ChannelTable.h"
 
@@ -22,6 +23,11 @@ public:
     // The cells of `row` that a change through `column` can alter.
     void RedrawAfterChange(int row, int column);
     void RedrawRow(int row);
+    // Every cell of every row (channels moved in ways no row list describes).
+    void RedrawAll();
+    // The channels of rows `from` are now shown in rows `to`, the other channels in the rows left in
+    // their order: the grid is redrawn, and the views' selection and current cell go with the channels.
+    void RowsMoved(std::span<const int> from, std::span<const int> to);
 
 private:
     ChannelTable& table_;

@@ -13,6 +13,7 @@
 
 #include "app/AppContext.h"
 #include "channels/ChannelCellText.h"
+#include "channels/ChannelSelection.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/GridClipboard.h"
 #include "channels/GridEditing.h"
@@ -112,21 +113,27 @@ ChannelView::ChannelView(AppContext& app, QWidget* parent)
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
     grid_->setWordWrap(false);
-    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         if (contextMenu_) contextMenu_->exec(grid_->viewport()->mapToGlobal(pos));
     });
-    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+    // The channel being edited is the current cell's, also after channels moved under it.
+    const auto followCurrentCell = [this] {
+        const QModelIndex current = grid_->currentIndex();
         if (current.isValid()) {
             app_.document.Channels().CurrentIndex = static_cast<std::uint32_t>(SlotOfRow(app_.document.Channels(), current.row()));
         }
-    });
+    };
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, followCurrentCell);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, followCurrentCell);
 
-    editor_ = new InCellEditor(app.document, grid_, model_);
-    new GridEditing(app.document, grid_, model_, editor_);  // owned by the grid
-    clipboard_ = std::make_unique<GridClipboard>(app.document, app.prompter, grid_, model_, editor_);
+    selection_ = new ChannelSelection(app.document.Channels(), grid_, model_);
+    connect(selection_, &ChannelSelection::StatusMessage, this, &ChannelView::StatusMessage);
+    editor_ = new InCellEditor(app.document, grid_, model_, selection_);
+    new GridEditing(app.document, grid_, model_, editor_, selection_);  // owned by the grid
+    clipboard_ = std::make_unique<GridClipboard>(app.document, app.prompter, grid_, model_, editor_, selection_);
 
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this, this, &ChannelView::NextGroup);
     f2->setContext(Qt::WidgetWithChildrenShortcut);
@@ -163,8 +170,9 @@ void ChannelView::Refresh() {
     groupLabel_->setText(QString::fromStdString(GroupLabelText(table.CurrentGroup)));
     FillHeaderPanel();
     table.CurrentIndex = static_cast<std::uint32_t>(SlotOfRow(table, 0));
-    if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
+    if (model_->rowCount() > 0) GoToCell(0, 0);
     grid_->scrollToTop();
+    emit GroupShown();
 }
 
 void ChannelView::FillHeaderPanel() {
@@ -187,6 +195,15 @@ void ChannelView::ToggleItem(int item) {
 }
 
 void ChannelView::RedrawAfterChange(int row, int column) { model_->RedrawAfterChange(row, column); }
+
+void ChannelView::GoToCell(int row, int column) {
+    // In extended selection the grid's setCurrentIndex reads the modifier keys held: after Ctrl+Z it would
+    // add the cell to the selection. In single selection it replaces the selection, and the next
+    // Shift+click or Shift+arrow still starts from this cell.
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setCurrentIndex(model_->index(row, column));
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
 
 int ChannelView::CurrentColumn() const {
     const QModelIndex current = grid_->currentIndex();

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's view: the header panel (serial number, model, port, firmware, printer), the name
-// of the channel group shown, and the channel grid of that group.
+// of the channel group shown, and the channel grid of that group, where any cells of the group may be
+// selected (with Shift and Ctrl, by mouse and by keyboard).
 #include <QWidget>
 #include <memory>
 
@@ -11,6 +12,7 @@ class QTableView;
 namespace tarn::gui {
 
 struct AppContext;
+class ChannelSelection;
 class ChannelTableModel;
 class GridClipboard;
 class InCellEditor;
@@ -29,6 +31,8 @@ public:
     void ToggleItem(int item);
     // Redraws the cells of grid row `row` that a change through `column` can alter.
     void RedrawAfterChange(int row, int column);
+    // Makes the cell current and the only one selected, whatever modifier keys are held.
+    void GoToCell(int row, int column);
 
     // Ends an open in-cell edit, storing its text; called before anything reads or replaces the channels.
     void CommitEdit();
@@ -40,6 +44,7 @@ public:
     int CurrentColumn() const;
     QTableView* Grid() const { return grid_; }
     ChannelTableModel* Model() const { return model_; }
+    ChannelSelection* Selection() const { return selection_; }
     // The menu a right click in the grid shows (the main window's Edit menu).
     void SetContextMenu(QMenu* menu) { contextMenu_ = menu; }
 
@@ -49,6 +54,10 @@ public:
 signals:
     // Shift+F9 in maintenance mode: the raw image editor is asked for.
     void FileDataRequested();
+    // Refresh showed a group (perhaps another one): the commands that depend on it are enabled anew.
+    void GroupShown();
+    // A text for the status bar (what a fill over several channels did).
+    void StatusMessage(const QString& text);
 
 private:
     void ApplyColumnWidths();
@@ -60,6 +69,7 @@ private:
     QLabel* groupLabel_;
     QLabel* values_[5];
     QMenu* contextMenu_ = nullptr;
+    ChannelSelection* selection_;
     InCellEditor* editor_;
     std::unique_ptr<GridClipboard> clipboard_;
 };

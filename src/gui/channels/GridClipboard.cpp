@@ -6,8 +6,10 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
+#include "channels/ChannelSelection.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/CharacterFilter.h"
+#include "channels/FillChannels.h"
 #include "channels/FilterEdit.h"
 #include "channels/GridCopyText.h"
 #include "channels/InCellEditor.h"
@@ -34,8 +36,8 @@ GridSelection SelectionOf(const QTableView& grid) {
 }  // namespace
 
 GridClipboard::GridClipboard(Document& document, Prompter& prompter, QTableView* grid, ChannelTableModel* model,
-                             InCellEditor* editor)
-    : document_(document), prompter_(prompter), grid_(grid), model_(model), editor_(editor) {}
+                             InCellEditor* editor, ChannelSelection* selection)
+    : document_(document), prompter_(prompter), grid_(grid), model_(model), editor_(editor), selection_(selection) {}
 
 bool GridClipboard::Route(const std::function<void(QLineEdit&)>& inBox,
                           const std::function<void(const QModelIndex&)>& inGrid) {
@@ -68,9 +70,15 @@ bool GridClipboard::Paste() {
                          SystemBeep();
                          return;
                      }
-                     const QByteArray text = clipboard.toLatin1();
-                     const EditResult result = PasteIntoCell(
-                         document_, current.column(), std::string_view(text.constData(), text.size()), prompter_);
+                     const QByteArray bytes = clipboard.toLatin1();
+                     const std::string_view text(bytes.constData(), bytes.size());
+                     const int column = current.column();
+                     if (selection_->FillSelected(column, [&](auto selected) {
+                             return FillPastedText(document_, selected, column, text, prompter_);
+                         })) {
+                         return;
+                     }
+                     const EditResult result = PasteIntoCell(document_, column, text, prompter_);
                      SystemBeep(result.beeps);
                      if (result.done) model_->RedrawAfterChange(current.row(), current.column());
                  });

@@ -1,7 +1,8 @@
 #pragma once
 // Copy and Paste of the channel grid through the system clipboard. In the grid, Copy puts the selected
 // cells' texts on the clipboard (the slot number on the channel-number column) and Paste takes the
-// clipboard's text into the current cell; in the in-cell edit box both act on the box's own text.
+// clipboard's text into the current cell, or into each selected row's cell of the current column when
+// several rows are selected; in the in-cell edit box both act on the box's own text.
 #include <functional>
 
 class QLineEdit;
@@ -16,12 +17,13 @@ class Prompter;
 namespace tarn::gui {
 
 class ChannelTableModel;
+class ChannelSelection;
 class InCellEditor;
 
 class GridClipboard {
 public:
     GridClipboard(Document& document, Prompter& prompter, QTableView* grid, ChannelTableModel* model,
-                  InCellEditor* editor);
+                  InCellEditor* editor, ChannelSelection* selection);
 
     // Each returns false when neither the grid nor the edit box has the focus (nothing was done).
     bool Copy();
@@ -36,6 +38,7 @@ private:
     QTableView* grid_;
     ChannelTableModel* model_;
     InCellEditor* editor_;
+    ChannelSelection* selection_;
 };
 
 }  // namespace tarn::gui

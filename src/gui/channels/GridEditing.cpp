@@ -1,14 +1,17 @@
 #include "channels/GridEditing.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTableView>
 
 #include "channels/CellEditBox.h"
+#include "channels/ChannelSelection.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/CharacterFilter.h"
 #include "channels/ComplementDcs.h"
+#include "channels/FillChannels.h"
 #include "channels/InCellEditor.h"
 #include "channels/PickListDialog.h"
 #include "channels/StepField.h"
@@ -18,8 +21,9 @@
 
 namespace tarn::gui {
 
-GridEditing::GridEditing(Document& document, QTableView* grid, ChannelTableModel* model, InCellEditor* editor)
-    : QObject(grid), document_(document), grid_(grid), model_(model), editor_(editor) {
+GridEditing::GridEditing(Document& document, QTableView* grid, ChannelTableModel* model, InCellEditor* editor,
+                         ChannelSelection* selection)
+    : QObject(grid), document_(document), grid_(grid), model_(model), editor_(editor), selection_(selection) {
     grid->installEventFilter(this);
     grid->viewport()->installEventFilter(this);
     grid->horizontalHeader()->viewport()->installEventFilter(this);
@@ -43,10 +47,20 @@ void GridEditing::Redraw(int column) {
 }
 
 bool GridEditing::Space(int column) {
-    const EditResult result = StepField(document_, column, *this);
-    SystemBeep(result.beeps);
-    Redraw(column);
+    const bool filled =
+        selection_->FillSelected(column, [&](auto selected) { return FillStep(document_, selected, column, *this); });
+    if (!filled) {
+        const EditResult result = StepField(document_, column, *this);
+        SystemBeep(result.beeps);
+        Redraw(column);
+    }
     return !SpaceReachesGrid(column);
+}
+
+void GridEditing::ComplementDcsCodes(int column) {
+    const bool filled =
+        selection_->FillSelected(column, [&](auto selected) { return FillComplementDcs(document_, selected, column); });
+    if (!filled && ComplementDcs(document_, column).done) Redraw(column);
 }
 
 bool GridEditing::KeyPress(QKeyEvent* event) {
@@ -61,13 +75,22 @@ bool GridEditing::KeyPress(QKeyEvent* event) {
             editor_->Begin(EditKindOnEnter(entry, column), cellText, false);
             return false;
         case Qt::Key_Space:
-            if (event->modifiers() & Qt::ControlModifier) return false;
+            if (event->modifiers() & Qt::ControlModifier) {
+                // Adds or takes out the current cell; the grid's own Ctrl+Space would also jump to the
+                // next cell whose text starts with a blank.
+                grid_->selectionModel()->select(current, QItemSelectionModel::Toggle);
+                return true;
+            }
+            if (event->modifiers() & Qt::ShiftModifier) {
+                selection_->SelectWholeRows();
+                return true;
+            }
             // Where Space goes on to the grid it is also a typed blank, which opens an edit on the
             // TAG and frequency cells.
             if (Space(column)) return true;
             break;
         case Qt::Key_F3:
-            if (ComplementDcs(document_, column).done) Redraw(column);
+            ComplementDcsCodes(column);
             return false;
         default: break;
     }

@@ -1,7 +1,9 @@
 #pragma once
 // The keys and mouse actions aimed at the channel grid that edit a channel: Enter and typed characters
 // open the in-cell edit box, Space and double clicks step a cell, F3 inverts a DCS code, and presses on
-// the header rows are kept from the grid. Every refusal sounds the system beep.
+// the header rows are kept from the grid. Every refusal sounds the system beep. With several rows
+// selected, Space and F3 act on each of their channels; Ctrl+Space adds or takes out the current cell,
+// Shift+Space selects the rows whole.
 #include <QObject>
 
 #include "ui/ChannelPicker.h"
@@ -17,12 +19,14 @@ class Document;
 namespace tarn::gui {
 
 class ChannelTableModel;
+class ChannelSelection;
 class InCellEditor;
 
 class GridEditing : public QObject, public ChannelPicker {
     Q_OBJECT
 public:
-    GridEditing(Document& document, QTableView* grid, ChannelTableModel* model, InCellEditor* editor);
+    GridEditing(Document& document, QTableView* grid, ChannelTableModel* model, InCellEditor* editor,
+                ChannelSelection* selection);
 
     // ChannelPicker: the tone and step list dialogs, over the grid.
     std::optional<std::uint32_t> PickTone(std::uint32_t toneType, std::uint32_t index, int column) override;
@@ -36,12 +40,14 @@ private:
     bool KeyPress(QKeyEvent* event);
     bool DoubleClick(QMouseEvent* event);
     bool Space(int column);
+    void ComplementDcsCodes(int column);
     void Redraw(int column);
 
     Document& document_;
     QTableView* grid_;
     ChannelTableModel* model_;
     InCellEditor* editor_;
+    ChannelSelection* selection_;
 };
 
 }  // namespace tarn::gui

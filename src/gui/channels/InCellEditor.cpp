@@ -7,15 +7,32 @@
 
 #include "channels/CanEditCell.h"
 #include "channels/ChannelCellText.h"
+#include "channels/ChannelSelection.h"
 #include "channels/ChannelTableModel.h"
+#include "channels/FillChannels.h"
 #include "channels/FilterEdit.h"
 #include "channels/SystemBeep.h"
 #include "model/Document.h"
 
 namespace tarn::gui {
+namespace {
 
-InCellEditor::InCellEditor(Document& document, QTableView* grid, ChannelTableModel* model)
-    : QObject(grid), document_(document), grid_(grid), model_(model), box_(new CFilterEdit(grid->viewport())) {
+// Ins, Del, Ctrl+Up and Ctrl+Down: the channel commands' keys, which mean something else while typing.
+bool IsChannelCommandKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.key() == Qt::Key_Insert || key.key() == Qt::Key_Delete) return modifiers == Qt::NoModifier;
+    return (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) && modifiers == Qt::ControlModifier;
+}
+
+}  // namespace
+
+InCellEditor::InCellEditor(Document& document, QTableView* grid, ChannelTableModel* model, ChannelSelection* selection)
+    : QObject(grid),
+      document_(document),
+      grid_(grid),
+      model_(model),
+      selection_(selection),
+      box_(new CFilterEdit(grid->viewport())) {
     box_->setObjectName(QStringLiteral("cellEditBox"));
     box_->hide();
     box_->installEventFilter(this);
@@ -38,6 +55,7 @@ bool InCellEditor::Begin(EditKind kind, const QString& text, bool caretAfter) {
     Commit();
     slot_ = table.CurrentIndex;
     column_ = current.column();
+    selectedSlots_ = selection_->Slots();
     const EditBoxSetup setup = SetupOf(kind);
     box_->SetFilterKind(setup.filterKind);
     box_->setMaxLength(setup.maxLength);
@@ -59,10 +77,17 @@ void InCellEditor::Commit() {
     if (!editing_) return;
     editing_ = false;  // hiding the box moves the focus, which must not commit again
     const QByteArray text = box_->text().toLatin1();
-    const EditResult result = CommitCellEdit(document_, slot_, column_, std::string_view(text.constData(), text.size()));
-    SystemBeep(result.beeps);
-    const int row = RowOfSlot(document_.Channels(), slot_);
-    if (row >= 0) model_->RedrawAfterChange(row, column_);
+    const std::string_view typed(text.constData(), text.size());
+    // An edit that leaves the cell's text as it was (Escape, Enter without typing) fills nothing.
+    const bool filled = box_->text() != CellText() && selection_->FillSlots(selectedSlots_, column_, [&](auto selected) {
+        return FillTypedText(document_, selected, column_, typed);
+    });
+    if (!filled) {
+        const EditResult result = CommitCellEdit(document_, slot_, column_, typed);
+        SystemBeep(result.beeps);
+        const int row = RowOfSlot(document_.Channels(), slot_);
+        if (row >= 0) model_->RedrawAfterChange(row, column_);
+    }
     const bool hadFocus = box_->hasFocus();
     box_->hide();
     if (hadFocus) grid_->setFocus(Qt::OtherFocusReason);
@@ -78,6 +103,10 @@ void InCellEditor::EndToGrid() {
 
 bool InCellEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched != box_) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride && IsChannelCommandKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();  // the box keeps the key from the Edit menu's channel commands
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
