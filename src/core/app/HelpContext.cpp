@@ -43,6 +43,12 @@ constexpr Section kSections[] = {
     {CommandHelpContext(command::kFileOpen), "files"},
     {CommandHelpContext(command::kFileSave), "files"},
     {CommandHelpContext(command::kFileSaveAs), "files"},
+    {CommandHelpContext(command::kMoveChannelsUp), "many-channels"},
+    {CommandHelpContext(command::kMoveChannelsDown), "many-channels"},
+    {CommandHelpContext(command::kInsertEmptyChannel), "many-channels"},
+    {CommandHelpContext(command::kDeleteChannels), "many-channels"},
+    {CommandHelpContext(command::kSortByFrequency), "many-channels"},
+    {CommandHelpContext(command::kSortByTag), "many-channels"},
 };
 
 constexpr int kFinderContexts[] = {98378, 123203, 387099, 387100, 387101, 387102};
