@@ -66,7 +66,8 @@ struct Line {
 std::deque<int> Silent(int receives) { return std::deque<int>(static_cast<std::size_t>(receives), kSilence); }
 
 TEST(AlignLink, SendsEachCommandAsItsFrameWithTheChecksum) {
-    // command, L = parameters + 1, the parameters, (command + L + parameters) mod 256
+    // command, L = parameters + 1, the parameters, (command + L + parameters) mod 256; the unkey's frame is
+    // the repeat test's.
     struct Case {
         const char* name;
         bool (*send)(PortAlignRadio&);
@@ -74,12 +75,10 @@ TEST(AlignLink, SendsEachCommandAsItsFrameWithTheChecksum) {
     };
     const Case cases[] = {
         {"key", [](PortAlignRadio& r) { return r.Key(); }, {0x34, 0x01, 0x35}},
-        {"unkey", [](PortAlignRadio& r) { return r.Unkey(); }, {0x35, 0x01, 0x36}},
         {"channel 201", [](PortAlignRadio& r) { return r.SelectChannel(201); }, {0x30, 0x02, 201, 0xFB}},
-        {"level", [](PortAlignRadio& r) { return r.SetLevel(0xFF); }, {0x32, 0x02, 0xFF, 0x33}},
+        {"level", [](PortAlignRadio& r) { return r.SetLevel(0xFF); }, {0x32, 0x02, 0xFF, 0x33}},  // the sum wraps
         {"modulation", [](PortAlignRadio& r) { return r.SetModulation(0, 0x80, 0); }, {0x33, 0x04, 0, 0x80, 0, 0xB7}},
         {"squelch", [](PortAlignRadio& r) { return r.LoadSquelch(1, 2, 3); }, {0x3D, 0x05, 1, 2, 3, 0, 0x48}},
-        {"reference tune", [](PortAlignRadio& r) { return r.SetReferenceTune(9); }, {0x3B, 0x02, 9, 0x46}},
         {"leave", [](PortAlignRadio& r) { return r.SendSingle(0x38); }, {0x38, 0x01, 0x39}},
     };
     for (const Case& c : cases) {

@@ -94,34 +94,26 @@ TEST_F(FrequencyRulesTest, ClampsSplitFrequenciesAndShiftOffsets) {
     }
 }
 
+// The fields a band change resets that the cell edits do not show (their step, units, shift and the
+// expansion band's Split are CellEditing's): every band goes wide; every band but the expansion band drops
+// the low power and the tone; the expansion band keeps both.
 TEST_F(FrequencyRulesTest, BandDefaultsResetTheFieldsOfTheNewBand) {
-    // Every band but the expansion band drops tones and shifts; each gets its own step and units.
-    for (auto [band, step, rx] : {std::tuple{kBandAm, 5u, 118000000}, {kBandWfm, 7u, 98100000}, {kBandWx, 5u, 162400000}}) {
+    settings.GrayExpansion = 1;
+    for (auto [band, keepsTone] : {std::pair{kBandAm, false}, {kBandExp, true}}) {
         ChannelEntry e = channel;
         e.Band = band;
-        std::tie(e.Narrow, e.TxPower, e.ToneType, e.CtcssIndex, e.DcsIndex, e.Step, e.RxUnit, e.TxUnit) =
-            std::tuple(1, 0, kToneDcs, 4, 7, 0, 0, 0);
-        std::tie(e.RxFrequency, e.ShiftMode, e.TxFrequency, e.ShiftOffset) = std::tuple(rx + 10000, 1, 120000000, 600000);
+        std::tie(e.Narrow, e.TxPower, e.ToneType, e.CtcssIndex, e.DcsIndex) = std::tuple(1, 0, kToneCtcss, 4, 7);
+        std::tie(e.RxFrequency, e.ShiftMode, e.ShiftOffset) = std::tuple(145000000, kShiftPlus, 600000);
         ApplyBandDefaults(e, BandContext{settings, table});
-        EXPECT_EQ(std::tie(e.Band, e.Narrow, e.TxPower, e.ToneType, e.CtcssIndex, e.DcsIndex, e.Step, e.RxUnit, e.TxUnit),
-                  std::tuple(band, 0u, 1u, kToneNone, 0u, 0u, step, 1u, 1u)) << band;
-        // WX keeps its frequency as it is; the others are rounded to their new step.
-        EXPECT_EQ(std::tie(e.RxFrequency, e.ShiftMode, e.TxFrequency, e.ShiftOffset),
-                  std::tuple(band == kBandWx ? rx + 10000 : rx, kShiftSimplex, 0, 0)) << band;
+        EXPECT_EQ(std::tie(e.ToneType, e.CtcssIndex, e.DcsIndex),
+                  keepsTone ? std::tuple(kToneCtcss, 4u, 7u) : std::tuple(kToneNone, 0u, 0u)) << band;
+        EXPECT_EQ(std::tie(e.Narrow, e.TxPower, e.ShiftOffset), std::tuple(0u, keepsTone ? 0u : 1u, 0))
+            << band;
     }
-
-    // The expansion band keeps tones and a Split, whose transmit frequency comes from the receive one.
-    settings.GrayExpansion = 1;
-    for (auto [shift, tx] : {std::pair{kShiftSplit, 145000000}, {kShiftPlus, 0}}) {
-        ChannelEntry exp = channel;
-        exp.Band = kBandExp;
-        std::tie(exp.ToneType, exp.CtcssIndex, exp.RxFrequency, exp.ShiftMode, exp.TxFrequency, exp.ShiftOffset) =
-            std::tuple(kToneCtcss, 12, 145002000, shift, 150000000, 600000);
-        ApplyBandDefaults(exp, BandContext{settings, table});
-        EXPECT_EQ(std::tie(exp.Step, exp.RxUnit, exp.ToneType, exp.CtcssIndex, exp.ShiftMode),
-                  std::tuple(0u, 0u, kToneCtcss, 12u, shift));
-        EXPECT_EQ(std::tie(exp.RxFrequency, exp.TxFrequency, exp.ShiftOffset), std::tuple(145000000, tx, 0)) << shift;
-    }
+    ChannelEntry wx = channel;  // a weather channel keeps its frequency off the step
+    std::tie(wx.Band, wx.RxFrequency) = std::tuple(kBandWx, 162410000);
+    ApplyBandDefaults(wx, BandContext{settings, table});
+    EXPECT_EQ(wx.RxFrequency, 162410000);
 }
 
 }  // namespace

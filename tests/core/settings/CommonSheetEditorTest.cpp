@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/support/RecordingPrompter.h"
-#include "settings/MiscSetupNumbers.h"
 
 namespace tarn {
 namespace {
@@ -78,15 +77,6 @@ TEST_F(CommonSheetEditorTest, NumberEditsCorrectTypedTextIntoTheirLimits) {
     }
     editor.EnterNumber(kComTempCheckData, "150");
     EXPECT_EQ(RowOf(editor, kComTempCheckData).besideText, "230 F");
-}
-
-// Every offset the edit can show is stored as exactly that many tenths.
-TEST_F(CommonSheetEditorTest, EveryOffsetTheEditShowsIsStoredAsItsTenths) {
-    for (int tenths = -127; tenths <= 127; ++tenths) {
-        const double degrees = TemperatureOffsetFromText(TemperatureOffsetText(tenths / 10.0));
-        const std::uint8_t expected = tenths < 0 ? 128 - tenths : tenths;
-        EXPECT_EQ(EncodeTemperatureOffset(degrees), expected) << tenths;
-    }
 }
 
 // OK writes the pages that were shown and marks the document only when one of them changed; Cancel writes nothing.
