@@ -41,13 +41,13 @@ void When(std::function<bool()> ready, std::function<void()> act) {
 // and the messages and questions go there; else to the folder's.
 struct Bench {
     explicit Bench(QStringList faults, bool download = false, Prompter* prompter = nullptr, const QString& port = {})
-        : sim(test::WriteRadioImage(ws, "radio.trn", "TOWER"), std::move(faults)),
+        : sim(test::RadioOptions(faults), test::RadioContent("TOWER").Image),
           gauge({download ? TransferOperation::Download : TransferOperation::Upload,
-                 (port.isEmpty() ? sim.DevicePath() : port).toStdString(), false, prompter != nullptr},
+                 port.isEmpty() ? sim.Port() : port.toStdString(), false, prompter != nullptr},
                 this->port, image, prompter ? *prompter : ws.prompter) {}
 
     test::Workspace ws;
-    test::SimRadio sim;
+    tarn::test::SimRadio sim;
     ClonePort port;
     CloneImage image = test::RadioContent("MINE").Image;
     CAccessGauge gauge;

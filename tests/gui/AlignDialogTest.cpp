@@ -44,8 +44,8 @@ struct Bench : test::RadioBench {
     // The radio's notes about the alignment commands, in order.
     QStringList Notes() const {
         QStringList notes;
-        for (const QByteArray& line : Read("radio.log").split('\n')) {
-            if (line.startsWith("# align ")) notes << QString::fromLatin1(line.mid(8));
+        for (const std::string& note : sim.Notes()) {
+            if (note.rfind("align ", 0) == 0) notes << QString::fromStdString(note.substr(6));
         }
         return notes;
     }
@@ -72,7 +72,7 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);  // unlocks
             QTest::keyClicks(box, QStringLiteral("77"));
             QTest::keyClick(box, Qt::Key_Return);  // locks and applies
-            QCOMPARE(static_cast<std::uint8_t>(bench.Read("written.bin").at(75)), 77);
+            QCOMPARE(bench.sim.Saved().at(75), 77);
             // A live test left running when the dialog is closed.
             QTest::mouseClick(dialog.AdjButton(13), Qt::LeftButton);
             QCOMPARE(dialog.AdjButton(13)->text(), QStringLiteral("STOP"));

@@ -76,8 +76,8 @@ private slots:
         QCOMPARE(texts[1], std::string("Download is completed"));
         QCOMPARE(QDir(bench.ws.File(QStringLiteral("tarn/backups"))).entryList(QDir::Files).size(), 1);
         DocumentContent radio;
-        const QByteArray written = bench.Read("written.bin");
-        QVERIFY(written.size() >= int(kImageSize));
+        const tarn::test::Bytes written = bench.sim.Saved();
+        QVERIFY(written.size() >= kImageSize);
         std::copy_n(written.begin(), kImageSize, radio.Image.begin());
         DecodeImage(radio);
         QCOMPARE(QString::fromLatin1(radio.Channels.Entries[0].Tag.data()), QStringLiteral("EDITED  "));
