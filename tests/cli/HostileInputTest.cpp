@@ -39,10 +39,8 @@ TEST(HostileInputs, AreRefusedWithAMessageSoonAndHarmNothing) {
         std::string message;  // part of what tarn-cli says
     };
     const Case cases[] = {
-        // info and listing take only what File > Open takes: a regular file of 4104 bytes.
+        // info and listing take only what File > Open takes (one shared check): a regular file of 4104 bytes.
         {{"info", fifo}, 1, opening + fifo},
-        {{"listing", fifo}, 1, opening + fifo},
-        {{"info", "/dev/zero"}, 1, opening + "/dev/zero"},
         {{"listing", "/dev/zero"}, 1, opening + "/dev/zero"},
         {{"info", huge}, 1, "The File's format is invalid"},
         {{"listing", longer}, 1, "tarn-cli: The File cannot be Opened."},
@@ -60,6 +58,9 @@ TEST(HostileInputs, AreRefusedWithAMessageSoonAndHarmNothing) {
         {{"upload", "--port", fifo, out}, 1, "pipe.trn"},
         {{"download", "--port", "/dev/null", plain}, 1, "/dev/null"},
         {{"download", "--port", "COM1", missing}, 1, opening + missing},
+        // The file to write is checked before the radio is asked: the port here could not even be opened.
+        {{"upload", "--port", plain, dir.File("missing/out.trn")}, 1,
+         "tarn-cli: Problem opening file\n" + dir.File("missing/out.trn")},
         // Usage errors: the command's usage.
         {{"upload", out}, 2, "usage: tarn-cli upload"},                                   // no port
         {{"download", "--port"}, 2, "usage: tarn-cli download"},                          // no value, no file

@@ -104,15 +104,5 @@ TEST(CliDiff, PrintsTheChangesAndExitsWithWhetherThereAreAny) {
     EXPECT_EQ(RunCli({"diff", dir.File("a.trn"), dir.File("none.trn")}).status, 2);
 }
 
-// The radio is read only into a file that can be written.
-TEST(CliTransfer, UploadChecksTheOutputBeforeAskingTheRadio) {
-    TempDir dir;
-    SimRadio radio({"--model-id", "0002"});
-    const CliRun run = RunCli({"upload", "--port", radio.Port(), dir.File("missing/out.trn")});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output.rfind("tarn-cli: Problem opening file\n" + dir.File("missing/out.trn"), 0), 0u) << run.output;
-    EXPECT_TRUE(Tagged(radio.Log(), 'P').empty());
-}
-
 }  // namespace
 }  // namespace tarn::test

@@ -195,17 +195,6 @@ TEST(CliFaults, StopWithTheirMessageAndLeaveTheFileAsItWas) {
     }
 }
 
-TEST(LinkFaults, APortThatCannotBeOpenedIsToldWithTheReason) {
-    TempDir dir;
-    const JobOutcome out = RunningJob({Op::Upload, dir.File("no-such-port")}, ProgramImage()).Finish();
-    EXPECT_FALSE(out.succeeded);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Problem with COM port\r\n" + dir.File("no-such-port") +
-                                                     " does not exist. Check the name, or choose one of the ports "
-                                                     "the system lists."});
-    EXPECT_EQ(out.events, (std::vector<Event>{{Event::Done, 0}}));
-    EXPECT_EQ(out.image, ProgramImage());
-}
-
 TEST(LinkFaults, ALeadThatFailsWhileFindingTheRadioAsksToCheckIt) {
     // No echo once the radio is switched on (after the silent probe of 2 x 155 ms), or the line hung up
     // while the first probe waits for its answer.

@@ -1,5 +1,6 @@
-// The channel view: the grid's colours and column widths, the header panel, group switching with F2,
-// Shift+F9, redraws and the pick lists. The cell texts and which groups are on are the core's.
+// The channel view: the grid's colours and column widths, the header panel, Shift+F9, redraws and the
+// pick lists; F2 and the current channel following the grid are driven in the grid editing test. The
+// cell texts and which groups are on are the core's.
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -36,18 +37,6 @@ private slots:
         QVERIFY(!view.Model()->index(0, 3).data(Qt::ForegroundRole).isValid());
         QCOMPARE(view.Model()->index(1, 3).data(Qt::ForegroundRole).value<QBrush>().color(),
                  QApplication::palette().color(QPalette::Disabled, QPalette::Text));
-    }
-
-    // F2 reaches the core's group switch and the grid follows; moving in the grid moves the current channel.
-    void F2SwitchesTheGroup() {
-        test::Workspace ws;
-        auto app = ws.MakeApp();
-        test::ShownView shown(*app);
-        shown.PressF2();
-        QCOMPARE(std::pair(shown.view.GroupLabel(), shown.view.Model()->rowCount()),
-                 std::pair(QStringLiteral(" BOOK GROUP    "), 90));
-        shown.view.Grid()->setCurrentIndex(shown.view.Model()->index(5, 3));
-        QCOMPARE(app->document.Channels().CurrentIndex, 75u);  // BOOK 6
     }
 
     void ShiftF9AsksForTheRawEditorOnlyInMaintenanceMode() {

@@ -90,6 +90,15 @@ std::vector<LogEntry> SimRadio::Log() const {
     return out;
 }
 
+std::vector<std::string> SimRadio::Notes() const {
+    std::vector<std::string> out;
+    std::istringstream lines(ReadText(dir_.File("sim.log")));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("# ", 0) == 0) out.push_back(line.substr(2));
+    }
+    return out;
+}
+
 bool SimRadio::WaitForNote(const std::string& text) const {
     return Eventually([&] { return ReadText(dir_.File("sim.log")).find("# " + text) != std::string::npos; });
 }

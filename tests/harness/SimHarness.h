@@ -43,6 +43,7 @@ public:
     ~SimRadio();
     const std::string& Port() const { return port_; }
     std::vector<LogEntry> Log() const;  // the bytes on the line; notes are left out
+    std::vector<std::string> Notes() const;  // the notes alone ("# " left out), in order
     // Waits (up to a minute) until the log has a note containing `text`.
     bool WaitForNote(const std::string& text) const;
     // The image file the radio saved after a write; empty when it saved nothing.
