@@ -1,6 +1,6 @@
 // Editing many channels at once as the user does it: rows selected by keyboard and mouse become the slots
-// of a fill, a move or a sort, each one undo step. The rules of each operation are the core's;
-// here the selection reaching it, the redrawn grid and the selection following the moved channels.
+// of a fill, a move or a sort, each one undo step. The rules of each operation are the core's; here the
+// selection reaching it, the redrawn grid and the selection following the moved channels.
 #include <QStatusBar>
 
 #include "GuiTestSupport.h"

@@ -76,7 +76,7 @@ TEST_F(FillChannelsTest, ChangesExactlyTheChannelsTheCellRulesAllow) {
         EXPECT_EQ(std::pair(FillStatusText(result), result.beeps), std::pair(std::string(c.status), c.beeps)) << c.what;
         EXPECT_EQ(table.CurrentIndex, c.current) << c.what;
         EXPECT_EQ(std::pair(document.Modified(), document.History().UndoCount()),
-                  std::pair(!changed.empty(), std::size_t(changed.empty() ? 0 : 1))) << c.what;
+                  std::pair(!c.changed.empty(), std::size_t(c.changed.empty() ? 0 : 1))) << c.what;
         if (document.Undo()) {
             EXPECT_TRUE(SameContent(document.Content(), before)) << c.what;  // the bytes a save writes
         }
