@@ -64,7 +64,7 @@ void ChannelCommands::Delete() {
 
 void ChannelCommands::Sort(SortKey key) {
     if (!SortChannels(document_, document_.Channels().CurrentGroup, key)) return;
-    // The rows no longer hold the selected selected: only the current cell stays.
+    // The selected rows no longer hold the channels that were selected: only the current cell stays selected.
     const QModelIndex current = view_.Grid()->currentIndex();
     view_.Model()->RedrawAll();
     if (current.isValid()) view_.GoToCell(current.row(), current.column());
