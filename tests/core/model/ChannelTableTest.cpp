@@ -23,7 +23,9 @@ TEST_F(ChannelTableTest, SlotsHaveTheirLabelsAndRecords) {
     for (auto [slot, label, offset, group] : {std::tuple{0, "   1", 968, 0u}, {69, "PMSU", 968 + 69 * 18, 0u},
                                               {70, "   1", 2228, 1u}, {169, "  10", 212 + 9 * 18, 2u},
                                               {201, "  32", 392 + 31 * 18, 3u}, {202, "", 0, 4u}}) {
-        if (slot < 202) EXPECT_EQ(std::tuple(Slot(slot).Label, RecordOffsetOfSlot(slot)), std::tuple(label, offset)) << slot;
+        if (slot < 202) {
+            EXPECT_EQ(std::tuple(Slot(slot).Label, RecordOffsetOfSlot(slot)), std::tuple(label, offset)) << slot;
+        }
         EXPECT_EQ(GroupOfSlot(content.Channels, slot), group) << slot;
     }
 }
