@@ -72,6 +72,8 @@ auto AsOneStep(Document& document, std::string label, Operation operation) {
 
 bool IsMovableSlot(std::size_t slot) { return MovableRange(slot).has_value(); }
 
+bool IsReorderableGroup(std::uint32_t group) { return group == kGroupMr || group == kGroupBook; }
+
 std::vector<std::size_t> MoveChannels(ChannelTable& table, std::span<const std::size_t> slots, int direction) {
     std::vector<std::size_t> moved(slots.begin(), slots.end());
     std::vector<std::size_t> runs = moved;
@@ -128,7 +130,7 @@ std::string DeleteChannelsQuestion(std::size_t count) {
 }
 
 bool SortChannels(ChannelTable& table, std::uint32_t group, SortKey key) {
-    if (group != kGroupMr && group != kGroupBook) return false;
+    if (!IsReorderableGroup(group)) return false;
     const SlotRange range = *MovableRange(group == kGroupMr ? kMrFirstSlot : kBookFirstSlot);
     RearrangeChannels(table, range.first, range.end, [key](auto begin, auto stop) {
         const auto used = std::stable_partition(begin, stop, [](const ChannelEntry& e) { return e.Empty == 0; });

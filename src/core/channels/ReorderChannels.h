@@ -5,6 +5,7 @@
 // The table functions change only the table; the Document functions make each one undoable step that
 // marks the document modified only when something changed.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,6 +20,8 @@ enum class SortKey { Frequency, Tag };
 
 // Whether the channel in `slot` may move: MR and BOOK slots except PMSL and PMSU.
 bool IsMovableSlot(std::size_t slot);
+// Whether `group` takes these operations: MR and BOOK do, the weather and BRS groups do not.
+bool IsReorderableGroup(std::uint32_t group);
 
 // Moves the channels in `slots` one movable slot up (`direction` -1) or down (+1) within their group,
 // stepping over the slots that never move. Returns the slots the channels are in afterwards (the same

@@ -11,8 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QDesktopServices>
-#include <QDir>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
@@ -49,12 +47,11 @@
 #include "filedata/FileDataDialog.h"
 #include "link/AccessGauge.h"
 #include "print/ListingPrinter.h"
+#include "settings/Latin1.h"
 #include "settings/SettingsCommands.h"
 
 namespace tarn::gui {
 namespace {
-
-QString Latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
 
 constexpr int kClockIntervalMs = 1000;
 

@@ -2,13 +2,11 @@
 // A text of the string table as a QString.
 #include <QString>
 
+#include "settings/Latin1.h"
 #include "ui/StringTable.h"
 
 namespace tarn::gui {
 
-inline QString StringText(int id) {
-    const std::string_view text = LoadString(id);
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
+inline QString StringText(int id) { return Latin1(LoadString(id)); }
 
 }  // namespace tarn::gui

@@ -24,10 +24,7 @@ std::vector<int> RowsOf(const ChannelTable& table, std::span<const std::size_t> 
 ChannelCommands::ChannelCommands(Document& document, Prompter& prompter, ChannelView& view)
     : document_(document), prompter_(prompter), view_(view) {}
 
-bool ChannelCommands::CanReorder() const {
-    const std::uint32_t group = document_.Channels().CurrentGroup;
-    return group == kGroupMr || group == kGroupBook;
-}
+bool ChannelCommands::CanReorder() const { return IsReorderableGroup(document_.Channels().CurrentGroup); }
 
 void ChannelCommands::Move(int direction) {
     const std::vector<std::size_t> selected = view_.Selection()->Slots();

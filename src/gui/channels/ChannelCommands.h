@@ -18,7 +18,7 @@ class ChannelCommands {
 public:
     ChannelCommands(Document& document, Prompter& prompter, ChannelView& view);
 
-    // Whether the group shown takes these commands: MR and BOOK do, WX and BRS do not.
+    // Whether the group shown takes these commands.
     bool CanReorder() const;
 
     void Move(int direction);  // -1 up, +1 down

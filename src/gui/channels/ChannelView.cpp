@@ -21,6 +21,7 @@
 #include "channels/GridColumns.h"
 #include "channels/GridHeader.h"
 #include "channels/InCellEditor.h"
+#include "settings/Latin1.h"
 #include "model/IdentityValues.h"
 
 namespace tarn::gui {
@@ -28,8 +29,6 @@ namespace {
 
 constexpr const char* kModelName = "Corvane";
 constexpr const char* kPanelLabels[5] = {"Serial No", "ProductType", "COM Port", "FW Version", "Printer"};
-
-QString Latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
 
 QLabel* SunkenLabel(QWidget* parent) {
     auto* label = new QLabel(parent);

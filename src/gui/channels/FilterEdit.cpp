@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QTableView>
 
 #include "channels/CharacterFilter.h"
 #include "channels/SystemBeep.h"
@@ -11,6 +12,20 @@
 namespace tarn::gui {
 
 CFilterEdit::CFilterEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void CFilterEdit::ShowOver(const QTableView& grid, const QModelIndex& cell, const QString& text) {
+    setGeometry(grid.visualRect(cell).adjusted(-1, -1, 1, 1));
+    setText(text);
+    show();
+    setFocus(Qt::OtherFocusReason);
+    end(false);
+}
+
+void CFilterEdit::HideInto(QWidget& grid) {
+    const bool hadFocus = hasFocus();
+    hide();
+    if (hadFocus) grid.setFocus(Qt::OtherFocusReason);
+}
 
 void CFilterEdit::PasteFiltered() {
     QString accepted;

@@ -3,6 +3,9 @@
 // grid's in-cell edit box and the raw byte editor.
 #include <QLineEdit>
 
+class QModelIndex;
+class QTableView;
+
 namespace tarn::gui {
 
 class CFilterEdit : public QLineEdit {
@@ -14,6 +17,11 @@ public:
     // Pastes the clipboard's text through the filter, as if it were typed; text holding a character no
     // field can hold is refused whole with the beep.
     void PasteFiltered();
+
+    // As the floating edit of a grid: shown over `cell`, given `text` and the focus with the caret at the
+    // end, and hidden again with the focus back on `grid` where the box had it.
+    void ShowOver(const QTableView& grid, const QModelIndex& cell, const QString& text);
+    void HideInto(QWidget& grid);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

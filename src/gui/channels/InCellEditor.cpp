@@ -59,12 +59,8 @@ bool InCellEditor::Begin(EditKind kind, const QString& text, bool caretAfter) {
     const EditBoxSetup setup = SetupOf(kind);
     box_->SetFilterKind(setup.filterKind);
     box_->setMaxLength(setup.maxLength);
-    box_->setGeometry(grid_->visualRect(current).adjusted(-1, -1, 1, 1));
-    box_->setText(text);
     editing_ = true;
-    box_->show();
-    box_->setFocus(Qt::OtherFocusReason);
-    box_->end(false);
+    box_->ShowOver(*grid_, current, text);
     if (!caretAfter) box_->selectAll();
     return true;
 }
@@ -88,9 +84,7 @@ void InCellEditor::Commit() {
         const int row = RowOfSlot(document_.Channels(), slot_);
         if (row >= 0) model_->RedrawAfterChange(row, column_);
     }
-    const bool hadFocus = box_->hasFocus();
-    box_->hide();
-    if (hadFocus) grid_->setFocus(Qt::OtherFocusReason);
+    box_->HideInto(*grid_);
 }
 
 void InCellEditor::EndToGrid() {

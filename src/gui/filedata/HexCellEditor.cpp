@@ -41,11 +41,7 @@ bool HexCellEditor::Begin(const QString& text) {
     if (!allowed.done) return false;
     Commit();
     cell_ = current;
-    box_->setGeometry(grid_->visualRect(current).adjusted(-1, -1, 1, 1));
-    box_->setText(text);
-    box_->show();
-    box_->setFocus(Qt::OtherFocusReason);
-    box_->end(false);
+    box_->ShowOver(*grid_, current, text);
     return true;
 }
 
@@ -54,9 +50,7 @@ void HexCellEditor::Commit() {
     const QModelIndex cell = std::exchange(cell_, QModelIndex());  // hiding the box must not commit again
     SystemBeep(editor_.Commit(cell.row(), cell.column(), box_->text().toStdString()).beeps);
     model_->Redraw(cell);
-    const bool hadFocus = box_->hasFocus();
-    box_->hide();
-    if (hadFocus) grid_->setFocus(Qt::OtherFocusReason);
+    box_->HideInto(*grid_);
 }
 
 void HexCellEditor::EndToGrid() {

@@ -1,5 +1,5 @@
 #pragma once
-// The core's texts are 8-bit Latin-1 strings; this is how the settings editors show them.
+// The core's texts are 8-bit Latin-1 strings; this is how the windows and dialogs show them.
 #include <QString>
 #include <string_view>
 

@@ -116,6 +116,7 @@ TEST_F(ReorderChannelsTest, EachOperationMovesWholeChannelsAndKeepsTheFixedSlots
         {"TAG", [&] { EXPECT_TRUE(sort(kGroupMr, SortKey::Tag)); }, InMrOrder({65, 66, 0, 3, 4, 1})},
         {"BOOK", [&] { EXPECT_TRUE(sort(kGroupBook, SortKey::Frequency)); }, started},  // 90 alike keep their order
         {"WX", [&] { EXPECT_FALSE(sort(kGroupWx, SortKey::Tag)); }, started},
+        {"BRS", [&] { EXPECT_FALSE(sort(kGroupBrs, SortKey::Frequency)); }, started},
     };
     for (const auto& c : cases) Check(c.what, c.operation, c.expected);
 }
