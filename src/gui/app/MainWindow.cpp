@@ -448,8 +448,7 @@ void MainWindow::OnOpenBackupFolder() {
 }
 
 void MainWindow::OnAlign() {
-    RunAlignCommand(app_.document, app_.port, app_.settings, app_.maintenanceMode, app_.prompter, this,
-                    [this] { Refresh(1); });
+    RunAlignCommand(app_, this, [this] { Refresh(1); });
 }
 
 void MainWindow::RunTransfer(TransferOperation operation) {
