@@ -6,7 +6,6 @@
 #include "Commands.h"
 #include "ImageFileToOpen.h"
 #include "model/DocumentContent.h"
-#include "model/ImageCodec.h"
 #include "print/ListingJob.h"
 #include "print/ListingPlainText.h"
 
@@ -19,8 +18,7 @@ int RunListing(const Args& args) {
     }
     CliPrompter prompter;
     DocumentContent content;
-    if (!ReadImageFileToOpen(args[0], content, prompter)) return kExitFailure;
-    DecodeImage(content);
+    if (!OpenImageFile(args[0], content, prompter)) return kExitFailure;
     const ListingJob job(content, args[0], TextMetrics{});
     const std::string text = ListingPlainText(job);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
