@@ -54,8 +54,7 @@ int RunExportCsv(const Args& args) {
     }
     CliPrompter prompter;
     DocumentContent content;
-    if (!ReadImageFileToOpen(args[0], content, prompter)) return kExitFailure;
-    DecodeImage(content);
+    if (!OpenImageFile(args[0], content, prompter)) return kExitFailure;
     return WriteCsvFile(args[1], ExportChannelsCsv(content.Channels), prompter) ? kExitOk : kExitFailure;
 }
 
@@ -71,8 +70,7 @@ int RunImportCsv(const Args& args) {
     CliPrompter prompter;
     DocumentContent content;
     std::string csv;
-    if (!ReadImageFileToOpen(imagePath, content, prompter) || !ReadCsvFile(csvPath, csv, prompter)) return kExitFailure;
-    DecodeImage(content);
+    if (!OpenImageFile(imagePath, content, prompter) || !ReadCsvFile(csvPath, csv, prompter)) return kExitFailure;
     const CsvImportReport report = ImportChannelsCsv(content.Channels, content.Settings, csv, options.mode);
     std::cerr << CsvImportReportText(report);
     if (!CsvImportAccepted(report, options.strict)) {

@@ -1,10 +1,10 @@
 // tarn-cli diff A.trn B.trn
-#include <cstdio>
 #include <iostream>
 
 #include "CliPrompter.h"
 #include "Commands.h"
 #include "ImageFileToOpen.h"
+#include "StandardOutput.h"
 #include "diff/DiffSummary.h"
 
 namespace tarn::cli {
@@ -20,10 +20,7 @@ int RunDiff(const Args& args) {
         return kExitUsage;
     }
     const std::string text = DiffSummary(CompareImages(a.Image, b.Image));
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        std::perror("tarn-cli: writing the changes");
-        return kExitUsage;
-    }
+    if (!WriteStandardOutput(text, "the changes")) return kExitUsage;
     return text.empty() ? kExitOk : kExitFailure;
 }
 

@@ -1,12 +1,11 @@
 // tarn-cli listing FILE.trn
-#include <cstdio>
 #include <iostream>
 
 #include "CliPrompter.h"
 #include "Commands.h"
 #include "ImageFileToOpen.h"
+#include "StandardOutput.h"
 #include "model/DocumentContent.h"
-#include "model/ImageCodec.h"
 #include "print/ListingJob.h"
 #include "print/ListingPlainText.h"
 
@@ -19,15 +18,10 @@ int RunListing(const Args& args) {
     }
     CliPrompter prompter;
     DocumentContent content;
-    if (!ReadImageFileToOpen(args[0], content, prompter)) return kExitFailure;
-    DecodeImage(content);
+    if (!OpenImageFile(args[0], content, prompter)) return kExitFailure;
     const ListingJob job(content, args[0], TextMetrics{});
     const std::string text = ListingPlainText(job);
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        std::perror("tarn-cli: writing the listing");
-        return kExitFailure;
-    }
-    return kExitOk;
+    return WriteStandardOutput(text, "the listing") ? kExitOk : kExitFailure;
 }
 
 }  // namespace tarn::cli

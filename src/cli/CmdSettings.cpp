@@ -1,10 +1,10 @@
 // tarn-cli settings FILE.trn
 // tarn-cli set [--maintenance] FILE.trn OUT.trn NAME=VALUE...
-#include <cstdio>
 #include <iostream>
 
 #include "CliPrompter.h"
 #include "Commands.h"
+#include "StandardOutput.h"
 #include "model/Document.h"
 #include "model/ImageFile.h"
 #include "settings/SettingsScript.h"
@@ -30,11 +30,7 @@ int RunSettings(const Args& args) {
     SettingsScript script(document, false);
     std::string text;
     for (const std::string& line : script.Lines()) text += line + "\n";
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        std::perror("tarn-cli: writing the settings");
-        return kExitFailure;
-    }
-    return kExitOk;
+    return WriteStandardOutput(text, "the settings") ? kExitOk : kExitFailure;
 }
 
 int RunSet(const Args& args) {

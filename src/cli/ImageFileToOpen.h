@@ -10,4 +10,7 @@ namespace tarn::cli {
 // otherwise false after the message that says why.
 bool ReadImageFileToOpen(const std::string& path, DocumentContent& content, Prompter& prompter);
 
+// ReadImageFileToOpen, then the channels and settings decoded from the image, as File > Open leaves them.
+bool OpenImageFile(const std::string& path, DocumentContent& content, Prompter& prompter);
+
 }  // namespace tarn::cli

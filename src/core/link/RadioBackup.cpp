@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "model/FileChecks.h"
 #include "model/IdentityValues.h"
 #include "model/RegularFile.h"
 #include "model/SafeFileWrite.h"
@@ -24,11 +25,6 @@ int MakeFolders(const std::string& folder) {
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0) return errno;
     return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
-}
-
-bool Exists(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
 }
 
 }  // namespace
@@ -54,7 +50,7 @@ BackupResult SaveRadioBackup(const std::string& folder, const CloneImage& image,
         return result;
     }
     const std::string stem = result.path.substr(0, result.path.size() - 4);
-    for (int n = 2; Exists(result.path); ++n) result.path = stem + "-" + std::to_string(n) + ".trn";
+    for (int n = 2; PathExists(result.path); ++n) result.path = stem + "-" + std::to_string(n) + ".trn";
     std::array<std::uint8_t, kImageFileSize> file{};  // the image and a zero trailer
     std::copy(image.begin(), image.end(), file.begin());
     const WriteResult written = WriteFileSafely(result.path, file);
