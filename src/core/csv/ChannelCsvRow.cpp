@@ -9,19 +9,14 @@
 #include "csv/ChannelCsvExport.h"
 #include "model/DecimalText.h"
 #include "model/FrequencyConversion.h"
+#include "model/Unpadded.h"
 #include "model/ValueTables.h"
 
 namespace tarn {
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string Lower(std::string_view text) {
-    std::string lower(Trimmed(text));
+    std::string lower(Unpadded(text));
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower;
@@ -103,7 +98,7 @@ private:
     void StoreStep(std::int32_t hz) {
         if (entry_.Band != kBandExp && entry_.Band != kBandWfm) return;
         const std::string_view text = Field(CsvColumn::TStep);
-        if (Trimmed(text).empty()) return;
+        if (Unpadded(text).empty()) return;
         const std::optional<std::int64_t> spacing = ScaledDecimal(text, 3);
         const auto it = spacing ? std::find(StepSpacing.begin(), StepSpacing.end(), *spacing) : StepSpacing.end();
         if (it == StepSpacing.end()) {
@@ -159,7 +154,7 @@ private:
     };
 
     ToneWanted CrossTone(std::string& description) {
-        const std::string_view crossMode = Trimmed(Field(CsvColumn::CrossMode));
+        const std::string_view crossMode = Unpadded(Field(CsvColumn::CrossMode));
         const std::size_t arrow = crossMode.find("->");
         const std::string_view send = arrow == std::string_view::npos ? crossMode : crossMode.substr(0, arrow);
         const std::string_view receive = arrow == std::string_view::npos ? "" : crossMode.substr(arrow + 2);
@@ -172,7 +167,7 @@ private:
     }
 
     void StoreTone() {
-        const std::string_view tone = Trimmed(Field(CsvColumn::Tone));
+        const std::string_view tone = Unpadded(Field(CsvColumn::Tone));
         if (tone.empty()) return;
         ToneWanted wanted;
         std::string adapted;  // why the tone is not stored as the file gives it
@@ -181,11 +176,11 @@ private:
             adapted = "Tone (sent only)";
         } else if (tone == "TSQL") {
             const std::string_view c = Field(CsvColumn::CToneFreq);
-            wanted = {kToneCtcss, columns_.Has(CsvColumn::CToneFreq) && !Trimmed(c).empty() ? c
+            wanted = {kToneCtcss, columns_.Has(CsvColumn::CToneFreq) && !Unpadded(c).empty() ? c
                                                                                            : Field(CsvColumn::RToneFreq)};
         } else if (tone == "DTCS") {
             wanted = {kToneDcs, Field(CsvColumn::DtcsCode)};
-            const std::string_view polarity = Trimmed(Field(CsvColumn::DtcsPolarity));
+            const std::string_view polarity = Unpadded(Field(CsvColumn::DtcsPolarity));
             if (polarity != "NN") adapted = "DTCS polarity " + Quoted(polarity);
         } else if (tone == "Cross") {
             wanted = CrossTone(adapted);
@@ -197,7 +192,7 @@ private:
             Note(adapted + " is not available; no tone");
             return;
         }
-        const std::string shown = (wanted.type == kToneCtcss ? "tone " : "DTCS code ") + Quoted(Trimmed(wanted.value));
+        const std::string shown = (wanted.type == kToneCtcss ? "tone " : "DTCS code ") + Quoted(Unpadded(wanted.value));
         if (entry_.Mode != kBandExp && entry_.Mode != kBandBrs) {
             Note(shown + " is not available on " + BandName(entry_) + "; no tone");
             return;
@@ -211,7 +206,7 @@ private:
         (wanted.type == kToneCtcss ? entry_.CtcssIndex : entry_.DcsIndex) = *index;
         if (!adapted.empty()) {
             Note(adapted + " stored as " + (wanted.type == kToneCtcss ? "CTCSS " : "DCS ") +
-                 std::string(Trimmed(TableText(ToneTable(wanted.type), *index))) + ", sent and required");
+                 std::string(Unpadded(TableText(ToneTable(wanted.type), *index))) + ", sent and required");
         }
     }
 
@@ -246,7 +241,7 @@ private:
     }
 
     void StorePower() {
-        const std::string_view text = Trimmed(Field(CsvColumn::Power));
+        const std::string_view text = Unpadded(Field(CsvColumn::Power));
         if (text.empty()) return;
         const std::string power = Lower(text);
         const std::uint32_t wanted = power.rfind("low", 0) == 0 ? 0 : 1;
