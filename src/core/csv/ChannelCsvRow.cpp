@@ -15,13 +15,6 @@
 namespace tarn {
 namespace {
 
-std::string Lower(std::string_view text) {
-    std::string lower(Unpadded(text));
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
 std::string Quoted(std::string_view text) { return "\"" + ShownText(text) + "\""; }
 
 // Exact Hz on the model's 10 Hz grid (last digit 0..4 down, 5..9 up), as typing the same text would give.
@@ -112,7 +105,7 @@ private:
     }
 
     void StoreDuplex() {
-        const std::string duplex = Lower(Field(CsvColumn::Duplex));
+        const std::string duplex = FoldedField(Field(CsvColumn::Duplex));
         const std::string_view offsetText = Field(CsvColumn::Offset);
         const std::optional<std::int64_t> offset = MhzFieldHz(offsetText);
         const std::int32_t offsetHz = offset ? ModelHz(*offset).value_or(std::numeric_limits<std::int32_t>::max()) : 0;
@@ -223,7 +216,7 @@ private:
     }
 
     void StoreWidth() {
-        const std::string mode = Lower(Field(CsvColumn::Mode));
+        const std::string mode = FoldedField(Field(CsvColumn::Mode));
         if (mode != "nfm" && mode != "nam") return;
         // The grid gives only BRS channels a choice of width.
         if (entry_.Mode == kBandBrs) {
@@ -234,7 +227,7 @@ private:
     }
 
     void StoreScan() {
-        const std::string skip = Lower(Field(CsvColumn::Skip));
+        const std::string skip = FoldedField(Field(CsvColumn::Skip));
         entry_.Scan = skip == "s" ? 0 : 1;
         if (skip == "p") Note("priority scan (Skip \"P\") is not available; scanned");
         else if (!skip.empty() && skip != "s") Note("Skip " + Quoted(skip) + " is not known; scanned");
@@ -243,7 +236,7 @@ private:
     void StorePower() {
         const std::string_view text = Unpadded(Field(CsvColumn::Power));
         if (text.empty()) return;
-        const std::string power = Lower(text);
+        const std::string power = FoldedField(text);
         const std::uint32_t wanted = power.rfind("low", 0) == 0 ? 0 : 1;
         if (power != "low" && power != "high") {
             Note("power " + Quoted(text) + " stored as " + (wanted == 0 ? "LO" : "HI"));
