@@ -13,11 +13,6 @@ namespace {
 constexpr std::string_view kNoToneText = "88.5";
 constexpr std::string_view kNoCodeText = "023";
 
-std::string TagText(const ChannelEntry& entry) {
-    const std::string_view tag(entry.Tag.data(), kTagLength);
-    return std::string(Unpadded(tag.substr(0, tag.find('\0'))));
-}
-
 std::string_view DuplexText(std::uint32_t shiftMode) {
     switch (shiftMode) {
         case kShiftMinus: return "-";
@@ -55,7 +50,7 @@ std::vector<std::string> Row(const ChannelEntry& entry, std::size_t slot) {
     const std::string toneText(ctcss ? Unpadded(tone) : kNoToneText);
     const std::string codeText(dcs ? code : kNoCodeText);
     return {std::to_string(slot + 1),
-            TagText(entry),
+            std::string(Unpadded(TagView(entry))),
             CsvMhzText(entry.RxFrequency),
             std::string(DuplexText(entry.ShiftMode)),
             CsvMhzText(OffsetHz(entry)),
