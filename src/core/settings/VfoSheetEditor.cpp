@@ -5,6 +5,7 @@
 
 #include "channels/ChannelFieldChanges.h"
 #include "channels/PickLists.h"
+#include "model/ChannelFieldTexts.h"
 #include "model/FrequencyConversion.h"
 #include "model/ValueTables.h"
 
@@ -68,14 +69,9 @@ std::string MhzText(std::int32_t hz) {
     return text;
 }
 
-template <std::size_t N>
-std::string TableText(const std::array<std::string_view, N>& table, std::uint32_t index) {
-    return index < N ? std::string(table[index]) : std::string();  // an index the image should not hold
-}
-
 std::string ToneText(const ChannelEntry& e) {
-    if (e.ToneType == kToneCtcss) return TableText(CtcssTones, e.CtcssIndex);
-    if (e.ToneType == kToneDcs) return TableText(DcsCodes, e.DcsIndex);
+    if (e.ToneType == kToneCtcss) return CtcssText(e);
+    if (e.ToneType == kToneDcs) return DcsText(e);
     return {};
 }
 
