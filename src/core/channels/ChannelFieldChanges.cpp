@@ -62,13 +62,17 @@ std::int32_t ShiftOffsetHz(std::int32_t hz) {
     return MhzToHz(mhz);
 }
 
-void ApplyStep(ChannelEntry& entry, const BandContext& bands, bool bandFollows) {
-    entry.RxUnit = entry.TxUnit = UnitOfStep(entry.Step);
+void ReclassifyReceiveFrequency(ChannelEntry& entry, const BandContext& bands, bool bandFollows) {
     double mhz = HzToMhz(entry.RxFrequency);
     std::size_t slot = 0;
     const std::uint32_t band = ClassifyFrequency(entry, mhz, entry.Step, slot, bands);
     if (bandFollows) entry.Band = band;
     entry.RxFrequency = MhzToHz(mhz);
+}
+
+void ApplyStep(ChannelEntry& entry, const BandContext& bands, bool bandFollows) {
+    entry.RxUnit = entry.TxUnit = UnitOfStep(entry.Step);
+    ReclassifyReceiveFrequency(entry, bands, bandFollows);
     if (entry.ShiftMode == kShiftSplit) entry.TxFrequency = SplitTransmitFrequency(entry, entry.TxFrequency);
 }
 

@@ -28,6 +28,9 @@ std::int32_t SplitTransmitFrequency(const ChannelEntry& entry, std::int32_t hz);
 // `hz` as a repeater offset: clamped into 0..9.95 MHz, rounded to 50 kHz.
 std::int32_t ShiftOffsetHz(std::int32_t hz);
 
+// The receive frequency rounded to the step's grid, or moved into a band when it lies in none; the band
+// found is taken as Band when `bandFollows`, Mode stays.
+void ReclassifyReceiveFrequency(ChannelEntry& entry, const BandContext& bands, bool bandFollows);
 // After the entry's Step was chosen: the frequency units that hold the new step's grid, the receive
 // frequency rounded to that grid (its band taken as Band when `bandFollows`; Mode stays), and the Split
 // transmit frequency clamped and rounded.

@@ -56,8 +56,7 @@ bool TookFirstSlotOutOfUse(const ChannelEntries& before, const ChannelEntries& a
 
 // The TAG as sorted: its text without the blanks that pad it.
 std::string_view TagKey(const ChannelEntry& entry) {
-    std::string_view tag(entry.Tag.data(), kTagLength);
-    tag = tag.substr(0, tag.find('\0'));
+    const std::string_view tag = TagView(entry);
     return tag.substr(0, tag.find_last_not_of(' ') + 1);
 }
 

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <string>
 
+#include "model/Unpadded.h"
+
 namespace tarn {
 namespace {
 
@@ -11,23 +13,21 @@ namespace {
 constexpr std::array<std::string_view, kCsvColumnCount> kDefaults{
     "", "", "", "", "0", "", "88.5", "88.5", "023", "NN", "023", "Tone->Tone", "", "", "", "", "", "", "", "", ""};
 
-std::string Folded(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    const std::size_t last = text.find_last_not_of(' ');
-    std::string folded(first == std::string_view::npos ? std::string_view{} : text.substr(first, last - first + 1));
+}  // namespace
+
+std::string FoldedField(std::string_view text) {
+    std::string folded(Unpadded(text));
     std::transform(folded.begin(), folded.end(), folded.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return folded;
 }
 
-}  // namespace
-
 CsvColumns::CsvColumns(const CsvRecord& header) {
     index_.fill(kMissing);
     for (std::size_t c = 0; c < kCsvColumnCount; ++c) {
-        const std::string name = Folded(kCsvHeader[c]);
+        const std::string name = FoldedField(kCsvHeader[c]);
         for (std::size_t i = 0; i < header.fields.size(); ++i) {
-            if (Folded(header.fields[i]) == name) {
+            if (FoldedField(header.fields[i]) == name) {
                 index_[c] = i;
                 break;
             }

@@ -3,6 +3,7 @@
 // header name, so their order, missing columns and unknown ones do not matter.
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "csv/CsvRecords.h"
@@ -20,6 +21,10 @@ inline constexpr std::array<std::string_view, kCsvColumnCount> kCsvHeader{
     "Location", "Name",       "Frequency", "Duplex",    "Offset", "Tone",  "rToneFreq",
     "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
     "Skip",     "Power",      "Comment",   "URCALL",    "RPT1CALL", "RPT2CALL", "DVCODE"};
+
+// A header name or keyword field as the reader compares it: without blanks around it, in lower case, since
+// other programs write "Duplex", " duplex" or "DUPLEX" alike.
+std::string FoldedField(std::string_view text);
 
 class CsvColumns {
 public:

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "csv/ChannelCsvColumns.h"
+#include "model/Unpadded.h"
 #include "model/ValueTables.h"
 
 namespace tarn {
@@ -11,18 +12,6 @@ namespace {
 
 constexpr std::string_view kNoToneText = "88.5";
 constexpr std::string_view kNoCodeText = "023";
-
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-std::string TagText(const ChannelEntry& entry) {
-    std::string tag;
-    for (std::size_t i = 0; i < kTagLength && entry.Tag[i] != '\0'; ++i) tag += entry.Tag[i];
-    return Trimmed(tag);
-}
 
 std::string_view DuplexText(std::uint32_t shiftMode) {
     switch (shiftMode) {
@@ -58,10 +47,10 @@ std::vector<std::string> Row(const ChannelEntry& entry, std::size_t slot) {
     const std::string_view code = TableText(DcsCodes, entry.DcsIndex);
     const bool ctcss = entry.ToneType == kToneCtcss && !tone.empty();
     const bool dcs = entry.ToneType == kToneDcs && !code.empty();
-    const std::string toneText = ctcss ? Trimmed(tone) : std::string(kNoToneText);
+    const std::string toneText(ctcss ? Unpadded(tone) : kNoToneText);
     const std::string codeText(dcs ? code : kNoCodeText);
     return {std::to_string(slot + 1),
-            TagText(entry),
+            std::string(Unpadded(TagView(entry))),
             CsvMhzText(entry.RxFrequency),
             std::string(DuplexText(entry.ShiftMode)),
             CsvMhzText(OffsetHz(entry)),

@@ -9,23 +9,11 @@
 #include "csv/ChannelCsvExport.h"
 #include "model/DecimalText.h"
 #include "model/FrequencyConversion.h"
+#include "model/Unpadded.h"
 #include "model/ValueTables.h"
 
 namespace tarn {
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(Trimmed(text));
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
 
 std::string Quoted(std::string_view text) { return "\"" + ShownText(text) + "\""; }
 
@@ -103,7 +91,7 @@ private:
     void StoreStep(std::int32_t hz) {
         if (entry_.Band != kBandExp && entry_.Band != kBandWfm) return;
         const std::string_view text = Field(CsvColumn::TStep);
-        if (Trimmed(text).empty()) return;
+        if (Unpadded(text).empty()) return;
         const std::optional<std::int64_t> spacing = ScaledDecimal(text, 3);
         const auto it = spacing ? std::find(StepSpacing.begin(), StepSpacing.end(), *spacing) : StepSpacing.end();
         if (it == StepSpacing.end()) {
@@ -117,7 +105,7 @@ private:
     }
 
     void StoreDuplex() {
-        const std::string duplex = Lower(Field(CsvColumn::Duplex));
+        const std::string duplex = FoldedField(Field(CsvColumn::Duplex));
         const std::string_view offsetText = Field(CsvColumn::Offset);
         const std::optional<std::int64_t> offset = MhzFieldHz(offsetText);
         const std::int32_t offsetHz = offset ? ModelHz(*offset).value_or(std::numeric_limits<std::int32_t>::max()) : 0;
@@ -159,7 +147,7 @@ private:
     };
 
     ToneWanted CrossTone(std::string& description) {
-        const std::string_view crossMode = Trimmed(Field(CsvColumn::CrossMode));
+        const std::string_view crossMode = Unpadded(Field(CsvColumn::CrossMode));
         const std::size_t arrow = crossMode.find("->");
         const std::string_view send = arrow == std::string_view::npos ? crossMode : crossMode.substr(0, arrow);
         const std::string_view receive = arrow == std::string_view::npos ? "" : crossMode.substr(arrow + 2);
@@ -172,7 +160,7 @@ private:
     }
 
     void StoreTone() {
-        const std::string_view tone = Trimmed(Field(CsvColumn::Tone));
+        const std::string_view tone = Unpadded(Field(CsvColumn::Tone));
         if (tone.empty()) return;
         ToneWanted wanted;
         std::string adapted;  // why the tone is not stored as the file gives it
@@ -181,11 +169,11 @@ private:
             adapted = "Tone (sent only)";
         } else if (tone == "TSQL") {
             const std::string_view c = Field(CsvColumn::CToneFreq);
-            wanted = {kToneCtcss, columns_.Has(CsvColumn::CToneFreq) && !Trimmed(c).empty() ? c
+            wanted = {kToneCtcss, columns_.Has(CsvColumn::CToneFreq) && !Unpadded(c).empty() ? c
                                                                                            : Field(CsvColumn::RToneFreq)};
         } else if (tone == "DTCS") {
             wanted = {kToneDcs, Field(CsvColumn::DtcsCode)};
-            const std::string_view polarity = Trimmed(Field(CsvColumn::DtcsPolarity));
+            const std::string_view polarity = Unpadded(Field(CsvColumn::DtcsPolarity));
             if (polarity != "NN") adapted = "DTCS polarity " + Quoted(polarity);
         } else if (tone == "Cross") {
             wanted = CrossTone(adapted);
@@ -197,7 +185,7 @@ private:
             Note(adapted + " is not available; no tone");
             return;
         }
-        const std::string shown = (wanted.type == kToneCtcss ? "tone " : "DTCS code ") + Quoted(Trimmed(wanted.value));
+        const std::string shown = (wanted.type == kToneCtcss ? "tone " : "DTCS code ") + Quoted(Unpadded(wanted.value));
         if (entry_.Mode != kBandExp && entry_.Mode != kBandBrs) {
             Note(shown + " is not available on " + BandName(entry_) + "; no tone");
             return;
@@ -211,7 +199,7 @@ private:
         (wanted.type == kToneCtcss ? entry_.CtcssIndex : entry_.DcsIndex) = *index;
         if (!adapted.empty()) {
             Note(adapted + " stored as " + (wanted.type == kToneCtcss ? "CTCSS " : "DCS ") +
-                 std::string(Trimmed(TableText(ToneTable(wanted.type), *index))) + ", sent and required");
+                 std::string(Unpadded(TableText(ToneTable(wanted.type), *index))) + ", sent and required");
         }
     }
 
@@ -228,7 +216,7 @@ private:
     }
 
     void StoreWidth() {
-        const std::string mode = Lower(Field(CsvColumn::Mode));
+        const std::string mode = FoldedField(Field(CsvColumn::Mode));
         if (mode != "nfm" && mode != "nam") return;
         // The grid gives only BRS channels a choice of width.
         if (entry_.Mode == kBandBrs) {
@@ -239,16 +227,16 @@ private:
     }
 
     void StoreScan() {
-        const std::string skip = Lower(Field(CsvColumn::Skip));
+        const std::string skip = FoldedField(Field(CsvColumn::Skip));
         entry_.Scan = skip == "s" ? 0 : 1;
         if (skip == "p") Note("priority scan (Skip \"P\") is not available; scanned");
         else if (!skip.empty() && skip != "s") Note("Skip " + Quoted(skip) + " is not known; scanned");
     }
 
     void StorePower() {
-        const std::string_view text = Trimmed(Field(CsvColumn::Power));
+        const std::string_view text = Unpadded(Field(CsvColumn::Power));
         if (text.empty()) return;
-        const std::string power = Lower(text);
+        const std::string power = FoldedField(text);
         const std::uint32_t wanted = power.rfind("low", 0) == 0 ? 0 : 1;
         if (power != "low" && power != "high") {
             Note("power " + Quoted(text) + " stored as " + (wanted == 0 ? "LO" : "HI"));

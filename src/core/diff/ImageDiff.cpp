@@ -7,6 +7,7 @@
 #include "channels/GridColumns.h"
 #include "model/ChannelRecord.h"
 #include "model/Document.h"
+#include "model/Unpadded.h"
 #include "settings/SettingsScript.h"
 #include "ui/SilentPrompter.h"
 
@@ -22,17 +23,11 @@ struct ShownImage {
     bool operator==(const ShownImage&) const = default;
 };
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string RowText(const ChannelEntry& entry) {
     if (entry.Empty == 1) return "(empty)";
     std::string row;
     for (int column = 1; column < kGridColumnCount; ++column) {
-        row += (row.empty() ? "" : " ") + Trimmed(CellText(entry, column));
+        row += (row.empty() ? "" : " ") + std::string(Unpadded(CellText(entry, column)));
     }
     return row;
 }
@@ -47,7 +42,7 @@ ShownImage Show(const CloneImage& image) {
     for (std::size_t slot = 0; slot < kSlotsEnd; ++slot) {
         const ChannelEntry& entry = table.Entries[slot];
         const std::string group(GroupNames[GroupOfSlot(table, slot)]);
-        shown.channels.emplace_back(group + " " + Trimmed(entry.Label), RowText(entry));
+        shown.channels.emplace_back(group + " " + std::string(Unpadded(entry.Label)), RowText(entry));
     }
     // Maintenance mode: the band switches are settings the write changes too.
     shown.settings = SettingsScript(document, true).LabelledValues();

@@ -62,5 +62,7 @@ struct ChannelEntry {
 
 // Copies up to eight characters of `text` into the entry's Tag; the rest of the Tag becomes '\0'.
 void SetTag(ChannelEntry& entry, std::string_view text);
+// The entry's Tag as text: up to eight characters, ending at its first '\0'. Views into the entry.
+std::string_view TagView(const ChannelEntry& entry);
 
 }  // namespace tarn

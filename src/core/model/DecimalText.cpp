@@ -5,6 +5,8 @@
 #include <locale.h>
 #include <string>
 
+#include "model/Unpadded.h"
+
 namespace tarn {
 namespace {
 
@@ -28,10 +30,8 @@ std::int64_t LeadingInteger(std::string_view text) {
 
 std::optional<std::int64_t> ScaledDecimal(std::string_view text, int decimals) {
     constexpr std::int64_t kLimit = 1000000000000000;  // far beyond any frequency, tone or step
-    const std::size_t first = text.find_first_not_of(' ');
-    const std::size_t last = text.find_last_not_of(' ');
-    if (first == std::string_view::npos) return std::nullopt;
-    text = text.substr(first, last - first + 1);
+    text = Unpadded(text);
+    if (text.empty()) return std::nullopt;
     std::int64_t value = 0;
     int fraction = -1;  // digits taken after the point; -1 before it
     bool digits = false;

@@ -1,6 +1,7 @@
 #pragma once
 // The one way files are written: a whole new content that replaces the old one only once it is complete
-// and on disk, so a failed or killed save leaves the previous file whole and nothing else behind.
+// and on disk, so a failed or killed save leaves the previous file whole and nothing else behind. The one
+// exception is the in-place write described at WriteFileSafely, where no replacement can be made.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -11,6 +12,7 @@ enum class WriteStatus {
     Written,
     CannotCreate,  // nothing was written: the file or its temporary cannot be made, or the target is refused
     CannotWrite,   // writing, flushing or putting the file in place failed; the previous file is whole
+                   // unless it had to be written in place
 };
 
 struct WriteResult {

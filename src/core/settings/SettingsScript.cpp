@@ -4,6 +4,7 @@
 
 #include "channels/PickLists.h"
 #include "model/FrequencyConversion.h"
+#include "model/Unpadded.h"
 #include "settings/SettingName.h"
 
 namespace tarn {
@@ -12,15 +13,9 @@ namespace {
 constexpr std::string_view kSystemSection = "system.";
 constexpr std::string_view kCommonSection = "common.";
 
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 std::string ItemList(const SettingRow& row) {
     std::string list;
-    for (const SettingItem& item : row.items) list += (list.empty() ? "" : ", ") + Trimmed(item.text);
+    for (const SettingItem& item : row.items) list += (list.empty() ? "" : ", ") + std::string(Unpadded(item.text));
     return list;
 }
 
@@ -62,7 +57,7 @@ std::vector<std::pair<std::string, SettingRow>> SettingsScript::NamedRows() {
 
 std::vector<std::string> SettingsScript::Lines() {
     std::vector<std::string> lines;
-    for (const auto& [name, row] : NamedRows()) lines.push_back(name + "=" + Trimmed(row.ShownText()));
+    for (const auto& [name, row] : NamedRows()) lines.push_back(name + "=" + std::string(Unpadded(row.ShownText())));
     return lines;
 }
 
@@ -74,7 +69,7 @@ std::vector<std::pair<std::string, std::string>> SettingsScript::LabelledValues(
             label = row.caption + " " + row.column;
             std::erase(label, '&');
         }
-        values.emplace_back(label, Trimmed(row.ShownText()));
+        values.emplace_back(label, Unpadded(row.ShownText()));
     }
     return values;
 }
@@ -95,7 +90,7 @@ bool SettingsScript::Apply(std::string_view assignment, std::string& why) {
     }
     const SettingRow& row = found->second;
     // What the dialog shows already needs no change, whatever state the row is in.
-    if (value == Trimmed(row.ShownText())) return true;
+    if (value == Unpadded(row.ShownText())) return true;
 
     const bool vfo = FindVfoControl(row.controlId).has_value();
     if (vfo && row.kind == RowKind::Number) return ApplyVfoText(name, row, value, why);
@@ -109,7 +104,7 @@ bool SettingsScript::Apply(std::string_view assignment, std::string& why) {
         status = common_.EnterNumber(row.controlId, value);
     } else {
         const auto item = std::find_if(row.items.begin(), row.items.end(),
-                                       [&](const SettingItem& i) { return Trimmed(i.text) == value; });
+                                       [&](const SettingItem& i) { return Unpadded(i.text) == value; });
         if (item == row.items.end() && row.enabled) {
             why = name + ": '" + value + "' is not one of: " + ItemList(row);
             return false;
@@ -136,7 +131,7 @@ bool SettingsScript::ApplyVfoText(const std::string& name, const SettingRow& row
     if (const auto pick = vfo_.ToneToPick(row.controlId)) {
         const PickList list = TonePickList(pick->toneType, pick->index);
         const auto item = std::find_if(list.items.begin(), list.items.end(),
-                                       [&](std::string_view i) { return Trimmed(i) == value; });
+                                       [&](std::string_view i) { return Unpadded(i) == value; });
         if (item == list.items.end()) {
             why = name + ": '" + value + "' is not one of the " + std::string(list.caption) + " list";
             return false;

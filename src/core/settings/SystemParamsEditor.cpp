@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "model/FrequencyConversion.h"
+#include "channels/ChannelFieldChanges.h"
 #include "model/FrequencyRules.h"
 #include "model/VfoRecord.h"
 
@@ -64,11 +64,7 @@ bool DualWatchLocked(const SystemSettings& s) { return s.CurrentMode == kCurrent
 // `takeBand` stores the band found, as the memory channels do; the VFO and HOME records keep their Band.
 void Recheck(ChannelEntry& entry, const BandContext& bands, bool takeBand) {
     const std::int32_t before = entry.RxFrequency;
-    double mhz = HzToMhz(entry.RxFrequency);
-    std::size_t slot = 0;
-    const std::uint32_t band = ClassifyFrequency(entry, mhz, entry.Step, slot, bands);
-    if (takeBand) entry.Band = band;
-    entry.RxFrequency = MhzToHz(mhz);
+    ReclassifyReceiveFrequency(entry, bands, takeBand);
     if (entry.Band != entry.Mode) {
         entry.Mode = entry.Band;
         entry.RxFrequency = before;

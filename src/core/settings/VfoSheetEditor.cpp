@@ -1,11 +1,12 @@
 #include "settings/VfoSheetEditor.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "channels/ChannelFieldChanges.h"
 #include "channels/PickLists.h"
+#include "model/ChannelFieldTexts.h"
 #include "model/FrequencyConversion.h"
+#include "model/Unpadded.h"
 #include "model/ValueTables.h"
 
 namespace tarn {
@@ -62,20 +63,12 @@ unsigned EnabledRows(VfoPage page, const ChannelEntry& e) {
     return HomeRows(e);
 }
 
-std::string MhzText(std::int32_t hz) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.5f", HzToMhz(hz));
-    return text;
-}
-
-template <std::size_t N>
-std::string TableText(const std::array<std::string_view, N>& table, std::uint32_t index) {
-    return index < N ? std::string(table[index]) : std::string();  // an index the image should not hold
-}
+// A frequency as its edit shows it: the grid's text without the padding.
+std::string MhzText(std::int32_t hz) { return std::string(Unpadded(FrequencyText(hz))); }
 
 std::string ToneText(const ChannelEntry& e) {
-    if (e.ToneType == kToneCtcss) return TableText(CtcssTones, e.CtcssIndex);
-    if (e.ToneType == kToneDcs) return TableText(DcsCodes, e.DcsIndex);
+    if (e.ToneType == kToneCtcss) return CtcssText(e);
+    if (e.ToneType == kToneDcs) return DcsText(e);
     return {};
 }
 
